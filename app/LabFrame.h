@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+
+// Creates the nine screens hidden, in the lab's fixed order, sets the program-wide
+// Form1 ... Form9, and owns them until the program ends.
+class LabFrame {
+public:
+    LabFrame();
+    ~LabFrame();
+    LabFrame(const LabFrame&) = delete;
+    LabFrame& operator=(const LabFrame&) = delete;
+
+    // Shows the main window, the title screen.
+    void start();
+
+    // The close rule: close the main window and end the application with exit code 0.
+    static void endProgram();
+
+private:
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<TForm5> form5_;
+    std::unique_ptr<TForm8> form8_;
+    std::unique_ptr<TForm6> form6_;
+    std::unique_ptr<TForm7> form7_;
+    std::unique_ptr<TForm9> form9_;
+};

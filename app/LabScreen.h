@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+// One screen of the lab: a top-level window created hidden at start-up and kept until the
+// program ends. Screens move on only through goTo(), and closing any of them ends the lab.
+class LabScreen : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { Fixed, Sizeable };
+
+    LabScreen(const QString& caption, QSize clientSize, Border border = Border::Fixed);
+
+    // Makes the screen visible and brings it to the front. The show handler runs before
+    // the window appears and the activation handler after it, each exactly once per call,
+    // never on window-system events such as un-minimising or a closed message box.
+    void showScreen();
+
+protected:
+    // The forward step of every link: hide this screen, then show the next.
+    void goTo(LabScreen* next);
+
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Border border_;
+};

@@ -1,0 +1,58 @@
+#include "app/LabStyle.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStringList>
+#include <QStyleFactory>
+
+namespace LabStyle {
+
+namespace {
+
+QFont makeFont(const QStringList& families, int pixelHeight, bool bold) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QFont sans(int pixelHeight, bool bold) {
+    static const QStringList families{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                      QStringLiteral("DejaVu Sans")};
+    return makeFont(families, pixelHeight, bold);
+}
+
+QFont serif(int pixelHeight, bool bold) {
+    static const QStringList families{QStringLiteral("Liberation Serif"),
+                                      QStringLiteral("Times New Roman"),
+                                      QStringLiteral("DejaVu Serif")};
+    return makeFont(families, pixelHeight, bold);
+}
+
+QFont verdana(int pixelHeight) {
+    static const QStringList families{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    return makeFont(families, pixelHeight, false);
+}
+
+void setUpApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Нелинейный кодер"));
+    QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Лаборатория ЦСП"));
+    // The lab ends by its close rule alone, never because the last window happens to hide.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, kBtnFace);
+    palette.setColor(QPalette::Button, kBtnFace);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    QApplication::setPalette(palette);
+    app.setFont(sans(11));
+}
+
+} // namespace LabStyle

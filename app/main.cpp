@@ -1,0 +1,12 @@
+#include "app/LabFrame.h"
+#include "app/LabStyle.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    LabStyle::setUpApplication(app);
+    LabFrame frame;
+    frame.start();
+    return QApplication::exec();
+}

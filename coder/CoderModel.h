@@ -1,0 +1,103 @@
+// Weighing-type A-law coder (8 segments per polarity): the per-tact trace that the coder screens
+// show and check. Pure computation, no Qt.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Reference weights in Δ, largest first: the order of the schematic cells and of TReferenceSet.
+constexpr std::array<int, 11> kReferenceWeights{1024, 512, 256, 128, 64, 32, 16, 8, 4, 2, 1};
+
+// Position of a weight in kReferenceWeights, -1 when it is not a reference weight.
+constexpr int WeightIndex(int weight) {
+    for (std::size_t i = 0; i < kReferenceWeights.size(); ++i) {
+        if (kReferenceWeights[i] == weight) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The references switched on in the generator of the current polarity.
+struct TReferenceSet {
+    std::array<bool, 11> on{}; // index 0 = 1024 Δ ... index 10 = 1 Δ
+
+    constexpr bool contains(int weight) const {
+        const int index = WeightIndex(weight);
+        return index >= 0 && on[static_cast<std::size_t>(index)];
+    }
+    // Weights that are not reference weights are ignored.
+    constexpr void set(int weight, bool value) {
+        const int index = WeightIndex(weight);
+        if (index >= 0) {
+            on[static_cast<std::size_t>(index)] = value;
+        }
+    }
+    constexpr double sum() const {
+        double total = 0;
+        for (std::size_t i = 0; i < on.size(); ++i) {
+            if (on[i]) {
+                total += kReferenceWeights[i];
+            }
+        }
+        return total;
+    }
+    bool operator==(const TReferenceSet&) const = default;
+};
+
+struct TSegment {
+    int base;                          // lower boundary; 0 means no base reference is on
+    int step;                          // Δi
+    std::array<int, 4> stepReferences; // tried in tacts 5..8: 8Δi, 4Δi, 2Δi, Δi
+};
+
+// Indexed by the segment number X Y Z.
+constexpr std::array<TSegment, 8> kSegments{{
+    {0, 1, {8, 4, 2, 1}},
+    {16, 1, {8, 4, 2, 1}},
+    {32, 2, {16, 8, 4, 2}},
+    {64, 4, {32, 16, 8, 4}},
+    {128, 8, {64, 32, 16, 8}},
+    {256, 16, {128, 64, 32, 16}},
+    {512, 32, {256, 128, 64, 32}},
+    {1024, 64, {512, 256, 128, 64}},
+}};
+
+// Code bit decided in tact k is kBitNames[k - 1].
+constexpr std::array<char, 8> kBitNames{'P', 'X', 'Y', 'Z', 'A', 'B', 'C', 'D'};
+
+// Bit of tact 1..8 in a register or code word; tact 1 (P) is the most significant bit.
+constexpr int RegisterBit(std::uint8_t reg, int tact) {
+    return (reg >> (8 - tact)) & 1;
+}
+
+struct TTactRecord {
+    int tact;        // 1..8
+    char bitName;    // 'P','X','Y','Z','A','B','C','D'
+    int trialWeight; // 0 where there is none (tact 1)
+    TReferenceSet referencesDuring;
+    double uetDuring;
+    char comparatorOutput; // '0' when the bit is set, '1' when cleared
+    int bit;               // 0 or 1
+    TReferenceSet referencesAfter;
+    double uetAfter;
+    std::uint8_t registerDuring, registerAfter; // P is the most significant bit
+};
+
+struct TCodingTrace {
+    std::int32_t uaim;
+    bool positive;
+    int segment;
+    int baseReference;
+    int step;
+    std::uint8_t codeWord; // P X Y Z A B C D, P the most significant bit
+    double finalLevel;
+    std::array<TTactRecord, 8> tacts; // tacts[0] is tact 1
+};
+
+TCodingTrace BuildCodingTrace(std::int32_t uaim);
+
+// U эт as the schematic shows it: "0" for zero whatever the polarity, otherwise the whole number,
+// with "-" for negative polarity.
+std::string FormatUet(double level, bool positive);

@@ -1,0 +1,48 @@
+#include "screens/Unit7.h"
+
+#include "screens/Unit2.h"
+#include "widgets/Controls.h"
+
+TForm7* Form7 = nullptr;
+
+TForm7::TForm7() : LabScreen(QStringLiteral("Регистрация"), QSize(414, 170)) {
+    Label1 = MakeLabel(this, "Label1", {32, 16},
+                       QStringLiteral("Пожалуйста, введите вашу фамилию, имя, отчество"));
+    Label2 = MakeLabel(this, "Label2", {32, 60}, QStringLiteral("Студент 1:"));
+    Edit1 = MakeEdit(this, "Edit1", {112, 56, 257, 21});
+    Label3 = MakeLabel(this, "Label3", {32, 92}, QStringLiteral("Студент 2:"));
+    Edit2 = MakeEdit(this, "Edit2", {112, 88, 257, 21});
+    Button1 = MakeButton(this, "Button1", {168, 128, 75, 25}, QStringLiteral("OK"));
+    Edit1->setAccessibleName(Label2->text());
+    Edit2->setAccessibleName(Label3->text());
+    setTabOrder(Edit1, Edit2);
+    setTabOrder(Edit2, Button1);
+
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
+    connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
+    Edit1Change();
+}
+
+QString TForm7::firstStudent() const {
+    return Edit1->text();
+}
+
+QString TForm7::secondStudent() const {
+    return Edit2->text();
+}
+
+void TForm7::FormShow() {
+    Edit1->setFocus();
+}
+
+void TForm7::Edit1Change() {
+    // Greying the second field keeps its text for when the first name comes back.
+    const bool named = !Edit1->text().isEmpty();
+    Button1->setEnabled(named);
+    Label3->setEnabled(named);
+    Edit2->setEnabled(named);
+}
+
+void TForm7::Button1Click() {
+    goTo(Form2);
+}

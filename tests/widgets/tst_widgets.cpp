@@ -1,0 +1,222 @@
+#include "LabTestSupport.h"
+
+#include "app/LabStyle.h"
+#include "widgets/DigitCell.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/NumericField.h"
+#include "widgets/RadioGroup.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestWidgets : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { PrepareLabApplication(); }
+
+    void digitCellTyping_data();
+    void digitCellTyping();
+    void digitCellReportsEveryKeyAndDoubleClick();
+    void numericFieldParses_data();
+    void numericFieldParses();
+    void numericFieldTypedTextGivesValue_data();
+    void numericFieldTypedTextGivesValue();
+    void numericFieldFormats_data();
+    void numericFieldFormats();
+    void numericFieldSignalsClickAndChange();
+    void radioGroupFillSelectClear();
+    void linkLabelClicksOnlyWithLeftButtonInside();
+};
+
+void TestWidgets::digitCellTyping_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("digit replaces the zero") << "0"
+                                             << "1"
+                                             << "1";
+    QTest::newRow("any digit fits") << "0"
+                                    << "7"
+                                    << "7";
+    QTest::newRow("second digit replaces the first") << ""
+                                                     << "35"
+                                                     << "5";
+    QTest::newRow("letters refused") << "0"
+                                     << "a"
+                                     << "0";
+    QTest::newRow("cyrillic refused") << "1"
+                                      << "ж"
+                                      << "1";
+    QTest::newRow("minus refused") << "1"
+                                   << "-"
+                                   << "1";
+}
+
+void TestWidgets::digitCellTyping() {
+    QFETCH(QString, start);
+    QFETCH(QString, keys);
+    QFETCH(QString, expected);
+    TDigitCell cell(nullptr);
+    cell.setText(start);
+    TypeText(&cell, keys);
+    QCOMPARE(cell.text(), expected);
+}
+
+void TestWidgets::digitCellReportsEveryKeyAndDoubleClick() {
+    TDigitCell cell(nullptr);
+    cell.setText(QStringLiteral("0"));
+    QSignalSpy keys(&cell, &TDigitCell::keyDown);
+    QSignalSpy doubles(&cell, &TDigitCell::doubleClicked);
+    QTest::keyClick(&cell, Qt::Key_Left);
+    QTest::keyClick(&cell, Qt::Key_Backspace);
+    QTest::keyClick(&cell, Qt::Key_End);
+    QTest::keyClick(&cell, Qt::Key_Delete);
+    QCOMPARE(keys.count(), 4);
+    QCOMPARE(keys.at(0).at(0).toInt(), int(Qt::Key_Left));
+    // Emptied, the cell reads back as "" and shows the blank mark.
+    QCOMPARE(cell.text(), QString());
+    QCOMPARE(cell.placeholderText(), QStringLiteral("_"));
+    QTest::mouseDClick(&cell, Qt::LeftButton);
+    QCOMPARE(doubles.count(), 1);
+    cell.setBackground(Qt::red);
+    QCOMPARE(cell.background(), QColor(Qt::red));
+}
+
+void TestWidgets::numericFieldParses_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("value");
+    QTest::newRow("decimal comma") << "0,128" << 3 << true << 0.128;
+    QTest::newRow("decimal point") << "0.128" << 3 << true << 0.128;
+    QTest::newRow("grouped by blank") << "1 024" << 0 << true << 1024.0;
+    QTest::newRow("grouped by no-break space") << "-1\u00A0024" << 0 << true << -1024.0;
+    QTest::newRow("negative") << "-128" << 0 << true << -128.0;
+    QTest::newRow("empty is zero") << "" << 0 << true << 0.0;
+    QTest::newRow("sign alone is zero") << "-" << 0 << true << 0.0;
+    QTest::newRow("too many decimals") << "0,1285" << 3 << false << 0.0;
+    QTest::newRow("decimals not allowed") << "1,5" << 0 << false << 0.0;
+    QTest::newRow("letters") << "12a" << 0 << false << 0.0;
+    QTest::newRow("two commas") << "1,2,3" << 3 << false << 0.0;
+    QTest::newRow("huge") << "12345678901234567" << 0 << false << 0.0;
+}
+
+void TestWidgets::numericFieldParses() {
+    QFETCH(QString, text);
+    QFETCH(int, decimals);
+    QFETCH(bool, valid);
+    QFETCH(double, value);
+    const auto parsed = TNumericField::parse(text, decimals);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value); // exact: the keys are compared exactly
+}
+
+void TestWidgets::numericFieldTypedTextGivesValue_data() {
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<double>("value");
+    QTest::newRow("0,128 under a comma") << 3 << "0,128" << 0.128;
+    QTest::newRow("0.128 typed with a point") << 3 << "0.128" << 0.128;
+    QTest::newRow("negative level") << 0 << "-128" << -128.0;
+    QTest::newRow("letters never enter") << 0 << "1x2" << 12.0;
+    QTest::newRow("no comma without decimals") << 0 << "3,5" << 35.0;
+}
+
+void TestWidgets::numericFieldTypedTextGivesValue() {
+    QFETCH(int, decimals);
+    QFETCH(QString, keys);
+    QFETCH(double, value);
+    TNumericField field(nullptr);
+    field.setDecimals(decimals);
+    field.clear();
+    QTest::keyClicks(&field, keys);
+    QCOMPARE(field.value(), value);
+}
+
+void TestWidgets::numericFieldFormats_data() {
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("zero") << 0 << ",0.#" << 0.0 << "0";
+    QTest::newRow("minus zero") << 0 << ",0.#" << -0.0 << "0";
+    QTest::newRow("grouped") << 0 << ",0.#" << -1024.0 << "-1\u00A0024";
+    QTest::newRow("three decimals") << 3 << ",0.###" << 0.128 << "0,128";
+    QTest::newRow("trailing zeros dropped") << 3 << ",0.###" << 2.5 << "2,5";
+    QTest::newRow("whole") << 3 << ",0.###" << 7.0 << "7";
+}
+
+void TestWidgets::numericFieldFormats() {
+    QFETCH(int, decimals);
+    QFETCH(QString, format);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    TNumericField field(nullptr);
+    field.setDecimals(decimals);
+    field.setDisplayFormat(format);
+    field.setValue(value);
+    QCOMPARE(field.text(), expected);
+    QCOMPARE(field.value(), value == 0.0 ? 0.0 : value);
+}
+
+void TestWidgets::numericFieldSignalsClickAndChange() {
+    TNumericField field(nullptr);
+    QSignalSpy clicks(&field, &TNumericField::clicked);
+    QSignalSpy changes(&field, &TNumericField::valueChanged);
+    QSignalSpy keys(&field, &TNumericField::keyDown);
+    QTest::mouseClick(&field, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QTest::keyClick(&field, Qt::Key_5);
+    QTest::keyClick(&field, Qt::Key_Right);
+    QVERIFY(changes.count() >= 1);
+    QCOMPARE(keys.count(), 2);
+}
+
+void TestWidgets::radioGroupFillSelectClear() {
+    TRadioGroup group(QStringLiteral("Ответ"), nullptr);
+    group.resize(561, 185);
+    QSignalSpy clicks(&group, &TRadioGroup::clicked);
+    const QStringList options{QStringLiteral("Не изменяется."),
+                              QStringLiteral("Уменьшается в 2 раза."),
+                              QStringLiteral("Увеличивается в 2 раза.")};
+    for (const QString& option : options)
+        group.addItem(option);
+    group.show();
+    QCOMPARE(group.count(), 3);
+    QCOMPARE(group.itemIndex(), -1);
+    QCOMPARE(group.selectedText(), QString());
+
+    QTest::mouseClick(group.findChild<QRadioButton*>(QStringLiteral("option3")), Qt::LeftButton);
+    QCOMPARE(group.itemIndex(), 2);
+    QCOMPARE(group.selectedText(), options[2]);
+    // The option's text selects it too.
+    QTest::mouseClick(group.findChild<QLabel*>(QStringLiteral("optionText1")), Qt::LeftButton);
+    QCOMPARE(group.selectedText(), options[0]);
+    QCOMPARE(clicks.count(), 2);
+
+    group.clearItems();
+    QCOMPARE(group.count(), 0);
+    QCOMPARE(group.itemIndex(), -1);
+    group.addItem(options[1]);
+    QCOMPARE(group.itemIndex(), -1);
+}
+
+void TestWidgets::linkLabelClicksOnlyWithLeftButtonInside() {
+    TLinkLabel link(QStringLiteral("Начать тест"), LabStyle::sans(13), nullptr);
+    QSignalSpy clicks(&link, &TLinkLabel::clicked);
+    QVERIFY(link.font().underline());
+    QTest::mouseClick(&link, Qt::RightButton);
+    QCOMPARE(clicks.count(), 0);
+    QTest::mouseClick(&link, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QTest::mousePress(&link, Qt::LeftButton);
+    QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(link.width() + 20, 2));
+    QCOMPARE(clicks.count(), 1);
+}
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+// Each screen's file registers the states worth a look; main() walks them all.
+struct ShotContext {
+    QString directory;
+    // Writes `widget` as <directory>/<name>.png.
+    void save(QWidget* widget, const QString& name) const;
+};
+
+using ShotFunction = std::function<void(const ShotContext&)>;
+
+struct ShotEntry {
+    QString name;
+    ShotFunction render;
+};
+
+std::vector<ShotEntry>& ShotRegistry();
+
+struct RegisterShots {
+    RegisterShots(const QString& name, ShotFunction render) {
+        ShotRegistry().push_back({name, std::move(render)});
+    }
+};

@@ -1,0 +1,34 @@
+// Renders every screen, and the interesting states of the busy ones, to PNG files:
+//   QT_QPA_PLATFORM=offscreen ./render_screens [output-directory] [name-filter]
+#include "ShotRegistry.h"
+
+#include "app/LabFrame.h"
+#include "app/LabStyle.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+std::vector<ShotEntry>& ShotRegistry() {
+    static std::vector<ShotEntry> registry;
+    return registry;
+}
+
+void ShotContext::save(QWidget* widget, const QString& name) const {
+    const QString path = QDir(directory).filePath(name + QStringLiteral(".png"));
+    widget->grab().save(path);
+    QTextStream(stdout) << path << '\n';
+}
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    LabStyle::setUpApplication(app);
+    const QStringList args = QApplication::arguments();
+    ShotContext context{args.size() > 1 ? args[1] : QStringLiteral("shots")};
+    const QString filter = args.size() > 2 ? args[2] : QString();
+    QDir().mkpath(context.directory);
+    for (const ShotEntry& entry : ShotRegistry())
+        if (filter.isEmpty() || entry.name.contains(filter))
+            entry.render(context);
+    return 0;
+}

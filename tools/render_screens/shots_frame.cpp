@@ -1,0 +1,23 @@
+// Every screen as it first appears.
+#include "ShotRegistry.h"
+
+#include "app/LabFrame.h"
+#include "app/LabScreen.h"
+
+#include <QApplication>
+
+namespace {
+
+const RegisterShots frameShots(QStringLiteral("frame"), [](const ShotContext& context) {
+    LabFrame frame;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* screen = qobject_cast<LabScreen*>(widget);
+        if (!screen)
+            continue;
+        screen->showScreen();
+        context.save(screen, QStringLiteral("plain_") + screen->objectName());
+        screen->hide();
+    }
+});
+
+} // namespace

@@ -1,0 +1,61 @@
+#include "widgets/DigitCell.h"
+
+#include "app/LabStyle.h"
+
+#include <QKeyEvent>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+
+TDigitCell::TDigitCell(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(1);
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), this));
+    setPlaceholderText(QStringLiteral("_"));
+    setAlignment(Qt::AlignCenter);
+    setTextMargins(0, 0, 0, 0);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette pal = palette();
+    pal.setColor(QPalette::PlaceholderText, pal.color(QPalette::Text));
+    setPalette(pal);
+    setBackground(LabStyle::kBtnFace);
+}
+
+void TDigitCell::setBackground(const QColor& color) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, color);
+    setPalette(pal);
+}
+
+QColor TDigitCell::background() const {
+    return palette().color(QPalette::Base);
+}
+
+void TDigitCell::keyPressEvent(QKeyEvent* event) {
+    Q_EMIT keyDown(event->key());
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.front().isDigit() && typed.front().unicode() < 128) {
+        setText(typed);
+        selectAll();
+        event->accept();
+        return;
+    }
+    // One position only: erasing empties the cell wherever the cursor stands.
+    if ((event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) &&
+        event->modifiers() == Qt::NoModifier) {
+        clear();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TDigitCell::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+void TDigitCell::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Like a classic masked cell: on entry the digit is selected, so typing replaces it.
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}

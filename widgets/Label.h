@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLabel>
+
+// Static text that sizes itself to its text, growing to the right from its left edge.
+// It never takes the mouse, so it cannot swallow a click meant for a control below it.
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    TLabel(const QString& text, const QFont& font, QWidget* parent);
+
+    void setText(const QString& text);
+    void setTextColor(const QColor& color);
+    // An opaque label paints the button face behind its text; a transparent one does not.
+    void setOpaque(bool opaque);
+};

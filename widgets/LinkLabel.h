@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+// Link label: underlined black text that acts on a click of the left mouse button.
+class TLinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    TLinkLabel(const QString& text, const QFont& font, QWidget* parent);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// A picture drawn at run time. Nothing is painted where the drawing leaves white, so the
+// screen shows through; the drawing runs only when the picture is on screen.
+class TPicture : public QWidget {
+    Q_OBJECT
+public:
+    using Drawing = std::function<void(QPainter&)>;
+
+    // `natural` is the picture's own size; the widget may be larger, then the picture is
+    // centred in it.
+    TPicture(QSize natural, Drawing drawing, QWidget* parent);
+
+    QSize naturalSize() const { return natural_; }
+    QSize sizeHint() const override { return natural_; }
+    // The picture rendered on white at its natural size, for checks and figures.
+    QImage render(qreal scale = 1.0) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSize natural_;
+    Drawing drawing_;
+};

@@ -1,0 +1,101 @@
+#include "widgets/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+TRadioGroup::TRadioGroup(const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)), layout_(new QGridLayout(this)) {
+    group_->setExclusive(true);
+    layout_->setContentsMargins(8, 8, 8, 8);
+    layout_->setHorizontalSpacing(6);
+    layout_->setVerticalSpacing(10);
+    layout_->setColumnStretch(1, 1);
+    layout_->setAlignment(Qt::AlignTop);
+    connect(group_, &QButtonGroup::buttonClicked, this, [this] { Q_EMIT clicked(); });
+}
+
+void TRadioGroup::setItemFont(const QFont& font) {
+    itemFont_ = font;
+    for (QLabel* label : std::as_const(labels_))
+        label->setFont(font);
+}
+
+void TRadioGroup::clearItems() {
+    for (QRadioButton* button : std::as_const(buttons_)) {
+        group_->removeButton(button);
+        delete button;
+    }
+    qDeleteAll(labels_);
+    buttons_.clear();
+    labels_.clear();
+}
+
+void TRadioGroup::addItem(const QString& text) {
+    const int row = int(buttons_.size());
+    auto* button = new QRadioButton(this);
+    button->setObjectName(QStringLiteral("option%1").arg(row + 1));
+    button->setAccessibleName(text);
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("optionText%1").arg(row + 1));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    if (itemFont_ != QFont())
+        label->setFont(itemFont_);
+    label->installEventFilter(this);
+    group_->addButton(button, row);
+    layout_->addWidget(button, row, 0, Qt::AlignTop);
+    layout_->addWidget(label, row, 1);
+    buttons_.append(button);
+    labels_.append(label);
+    button->show();
+    label->show();
+}
+
+QString TRadioGroup::itemText(int index) const {
+    return index >= 0 && index < labels_.size() ? labels_[index]->text() : QString();
+}
+
+int TRadioGroup::itemIndex() const {
+    for (int i = 0; i < buttons_.size(); ++i)
+        if (buttons_[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void TRadioGroup::setItemIndex(int index) {
+    if (index >= 0 && index < buttons_.size()) {
+        buttons_[index]->setChecked(true);
+        return;
+    }
+    group_->setExclusive(false);
+    for (QRadioButton* button : std::as_const(buttons_))
+        button->setChecked(false);
+    group_->setExclusive(true);
+}
+
+QString TRadioGroup::selectedText() const {
+    return itemText(itemIndex());
+}
+
+void TRadioGroup::mouseReleaseEvent(QMouseEvent* event) {
+    QGroupBox::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT clicked();
+}
+
+bool TRadioGroup::eventFilter(QObject* watched, QEvent* event) {
+    // Clicking an option's text selects it, as clicking its button does.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const int index = labels_.indexOf(static_cast<QLabel*>(watched));
+        if (index >= 0 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            buttons_[index]->setChecked(true);
+            Q_EMIT clicked();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}

@@ -1,0 +1,15 @@
+#include "widgets/ReadOnlyText.h"
+
+TReadOnlyText::TReadOnlyText(const QFont& font, const QColor& background, QWidget* parent)
+    : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFrameShape(QFrame::NoFrame);
+    setFont(font);
+    setTabStopDistance(48);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, background);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// Read-only multi-line text without a border: the text can be selected and copied, not
+// changed.
+class TReadOnlyText : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    TReadOnlyText(const QFont& font, const QColor& background, QWidget* parent);
+};
