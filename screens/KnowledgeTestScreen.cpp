@@ -59,6 +59,7 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     Edit1->setAccessibleName(answer);
     Panel1 = Place(new QWidget(this), "Panel1", {105, 151, 32, 23});
     Image1 = Place(MakeUnitPicture(Panel1), "Image1", {-2, 0, 33, 23});
+    Image1->setAccessibleName(QStringLiteral("Δ,В"));
 
     LMDButton1 = MakeButton(this, "LMDButton1", {240, 320, 89, 25}, QStringLiteral("Ответить"));
 
