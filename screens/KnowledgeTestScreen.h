@@ -3,9 +3,9 @@
 #include "app/LabScreen.h"
 
 #include <QFont>
+#include <QPoint>
 #include <QStringView>
 #include <array>
-#include <optional>
 #include <vector>
 
 class QGroupBox;
