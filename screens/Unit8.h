@@ -1,14 +1,30 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "screens/KnowledgeTestScreen.h"
 
-class TLinkLabel;
+class TLabel;
 
-// Final test.
-class TForm8 : public LabScreen {
+// Final test: ten questions on the coder with word, digits and choice answers, starting at
+// once, then a report with the scores and the names of the students who did the work.
+class TForm8 : public KnowledgeTestScreen {
     Q_OBJECT
 public:
     TForm8();
+
+protected:
+    void FormShow() override;
+    TAnswerKey answerKey(int q) const override;
+    void putUpQuestion(int n) override;
+    void showResults() override;
+
+private:
+    // Edit1 at the width a question needs and shown.
+    void showEdit1(int width);
+
+    TLabel* Label7;
+    TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
 };
 
 extern TForm8* Form8;

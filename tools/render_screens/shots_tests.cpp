@@ -1,0 +1,105 @@
+// The two knowledge tests at a choice question, at a number or digits question with the
+// unit picture, and at their results.
+#include "ShotRegistry.h"
+
+#include "app/LabFrame.h"
+#include "app/RandomDraw.h"
+#include "screens/Unit4.h"
+#include "screens/Unit7.h"
+#include "screens/Unit8.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/NumericField.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/UnitPicture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// Draws that walk through the ranges so that redraws end at once; `start` picks the
+// first pool question.
+class CountingDraws {
+public:
+    explicit CountingDraws(int start) {
+        previous_ = SetRandomSource([this, start](int n) { return (start + count_++) % n; });
+    }
+    ~CountingDraws() { SetRandomSource(std::move(previous_)); }
+
+private:
+    int count_ = 0;
+    RandomSource previous_;
+};
+
+// Answers the question on the screen: the first option, a number, or the given text.
+void Answer(QWidget* screen, const QString& text) {
+    auto* group = screen->findChild<TRadioGroup*>(QStringLiteral("LMDRadioGroup1"));
+    auto* number = screen->findChild<TNumericField*>(QStringLiteral("RxCalcEdit1"));
+    if (group->count() > 0)
+        group->findChild<QRadioButton*>(QStringLiteral("option1"))->click();
+    else if (number && number->isVisible())
+        number->setText(text);
+    else
+        screen->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(text);
+    screen->findChild<QPushButton*>(QStringLiteral("LMDButton1"))->click();
+}
+
+void AnswerUpTo(QWidget* screen, int question) {
+    const QString caption = QStringLiteral("Вопрос %1").arg(question);
+    auto* frame = screen->findChild<QWidget*>(QStringLiteral("LMDGroupBox1"));
+    for (int guard = 0; guard < 10 && frame->property("title").toString() != caption; ++guard)
+        Answer(screen, QStringLiteral("1"));
+}
+
+const RegisterShots introShots(QStringLiteral("intro"), [](const ShotContext& context) {
+    LabFrame frame;
+    CountingDraws draws(1);
+    Form4->showScreen();
+    context.save(Form4, QStringLiteral("intro_1_instructions"));
+    Form4->findChild<TLinkLabel*>(QStringLiteral("RzURLLabel1"))->clicked();
+    context.save(Form4, QStringLiteral("intro_2_choice"));
+    AnswerUpTo(Form4, 5);
+    Form4->findChild<TNumericField*>(QStringLiteral("RxCalcEdit1"))
+        ->setText(QStringLiteral("2047"));
+    context.save(Form4, QStringLiteral("intro_3_number_with_unit"));
+    AnswerUpTo(Form4, 7);
+    Form4->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("1000001"));
+    context.save(Form4, QStringLiteral("intro_4_digits"));
+    AnswerUpTo(Form4, 11);
+    context.save(Form4, QStringLiteral("intro_5_results"));
+    Form4->hide();
+});
+
+const RegisterShots finalShots(QStringLiteral("final"), [](const ShotContext& context) {
+    LabFrame frame;
+    CountingDraws draws(2);
+    Form7->findChild<QLineEdit*>(QStringLiteral("Edit1"))
+        ->setText(QStringLiteral("Иванов Иван Иванович"));
+    Form7->findChild<QLineEdit*>(QStringLiteral("Edit2"))
+        ->setText(QStringLiteral("Петрова Мария Сергеевна"));
+    Form8->showScreen();
+    Form8->findChild<QLineEdit*>(QStringLiteral("Edit1"))
+        ->setText(QStringLiteral("генератор эталонных напряжений"));
+    context.save(Form8, QStringLiteral("final_1_word"));
+    AnswerUpTo(Form8, 3);
+    Form8->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("1216"));
+    context.save(Form8, QStringLiteral("final_2_digits_with_unit"));
+    AnswerUpTo(Form8, 7);
+    context.save(Form8, QStringLiteral("final_3_choice"));
+    AnswerUpTo(Form8, 11);
+    context.save(Form8, QStringLiteral("final_4_report"));
+    Form8->hide();
+});
+
+// The unit picture enlarged eight times, to judge its pixels.
+const RegisterShots unitShots(QStringLiteral("unit"), [](const ShotContext& context) {
+    std::unique_ptr<TPicture> picture(MakeUnitPicture(nullptr));
+    QLabel enlarged;
+    enlarged.setPixmap(QPixmap::fromImage(picture->render(8)));
+    enlarged.adjustSize();
+    context.save(&enlarged, QStringLiteral("unit_picture_x8"));
+});
+
+} // namespace
