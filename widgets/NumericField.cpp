@@ -55,7 +55,9 @@ std::optional<double> TNumericField::parse(const QString& text, int decimals) {
     plain.replace(QLatin1Char('.'), QLatin1Char(','));
     if (plain.isEmpty())
         return 0.0;
-    static const QRegularExpression grammar(QStringLiteral("^-?([0-9]*)(,([0-9]*))?$"));
+    // Anchored as a whole: '$' would also match before a final line feed.
+    static const QRegularExpression grammar(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?([0-9]*)(,([0-9]*))?")));
     const QRegularExpressionMatch match = grammar.match(plain);
     if (!match.hasMatch())
         return std::nullopt;

@@ -102,6 +102,7 @@ void TestWidgets::numericFieldParses_data() {
     QTest::newRow("letters") << "12a" << 0 << false << 0.0;
     QTest::newRow("two commas") << "1,2,3" << 3 << false << 0.0;
     QTest::newRow("huge") << "12345678901234567" << 0 << false << 0.0;
+    QTest::newRow("trailing line feed") << "-6\n" << 0 << false << 0.0;
 }
 
 void TestWidgets::numericFieldParses() {
