@@ -1,0 +1,30 @@
+// The demonstration at the start and in the middle and end of a cycle.
+#include "ShotRegistry.h"
+
+#include "app/LabFrame.h"
+#include "app/RandomDraw.h"
+#include "screens/Unit5.h"
+
+#include <QPushButton>
+
+namespace {
+
+void ShowAt(const ShotContext& context, int value, int count, const QString& name) {
+    SetRandomSource([value](int) { return value + 2000; });
+    LabFrame frame;
+    Form5->showScreen();
+    auto* button = Form5->findChild<QPushButton*>(QStringLiteral("LMDButton2"));
+    for (int i = 0; i < count; ++i)
+        button->click();
+    context.save(Form5, name);
+    SetRandomSource({});
+}
+
+const RegisterShots demonstrationShots(QStringLiteral("demonstration"),
+                                       [](const ShotContext& context) {
+                                           ShowAt(context, 1000, 0, "demo_count0");
+                                           ShowAt(context, -37, 7, "demo_minus37_count7");
+                                           ShowAt(context, 1000, 16, "demo_1000_count16");
+                                       });
+
+} // namespace

@@ -1,0 +1,282 @@
+#include "workbench/SchematicPanel.h"
+
+#include "coder/CoderModel.h"
+#include "widgets/Controls.h"
+#include "widgets/DigitCell.h"
+#include "widgets/Lamp.h"
+#include "widgets/NumericField.h"
+#include "widgets/Picture.h"
+#include "workbench/SchematicDrawing.h"
+
+namespace {
+
+// Each cell lies just left of the arrow that carries its signal. Left edges in client
+// coordinates, largest weight (or bit P) first; the two flavours differ by a few pixels
+// because input fields are wider than labels.
+struct CellRow {
+    int firstNumber; // Label/Edit number of the leftmost cell
+    int demonstrationTop;
+    int practiceTop;
+    std::array<int, 11> demonstrationLeft;
+    std::array<int, 11> practiceLeft;
+};
+
+constexpr CellRow kGen1Row{3,
+                           206,
+                           201,
+                           {42, 60, 78, 96, 114, 132, 151, 169, 187, 205, 223},
+                           {37, 56, 74, 92, 110, 128, 147, 165, 183, 201, 219}};
+constexpr CellRow kGen2Row{23,
+                           206,
+                           201,
+                           {282, 300, 318, 336, 354, 372, 391, 409, 427, 445, 463},
+                           {278, 296, 314, 332, 350, 368, 387, 405, 423, 441, 459}};
+constexpr CellRow kSelectorRow{43,
+                               278,
+                               273,
+                               {172, 191, 209, 227, 245, 263, 282, 300, 318, 336, 354},
+                               {169, 187, 205, 223, 241, 259, 278, 296, 314, 332, 350}};
+// Bits P X Y Z A B C D; only the first eight places are used.
+constexpr CellRow kRegisterRow{14,
+                               351,
+                               346,
+                               {128, 191, 218, 245, 272, 300, 327, 354},
+                               {126, 187, 214, 241, 269, 296, 323, 350}};
+constexpr int kRegisterBits = 8;
+
+constexpr int kComparatorNumber = 22;
+constexpr QPoint kDemonstrationComparator{568, 64};
+constexpr QPoint kPracticeComparator{566, 68};
+
+constexpr QSize kLabelCellSize{7, 16};
+constexpr QSize kInputCellSize{13, 21};
+
+struct SwitchPlace {
+    const char* name;
+    QPoint demonstration;
+    QPoint practice;
+    bool closed;
+};
+
+// Gen1 open, Gen1 closed, Gen2 open, Gen2 closed.
+constexpr std::array<SwitchPlace, 4> kSwitches{{
+    {"Image2", {140, 93}, {140, 93}, false},
+    {"Image3", {138, 87}, {138, 87}, true},
+    {"Image4", {379, 94}, {379, 94}, false},
+    {"Image5", {377, 88}, {377, 87}, true},
+}};
+
+QString Name(const char* prefix, int number) {
+    return QString::fromLatin1(prefix) + QString::number(number);
+}
+
+} // namespace
+
+SchematicPanel::SchematicPanel(QWidget* screen, Flavour flavour)
+    : screen_(screen), flavour_(flavour) {
+    if (flavour == Flavour::Demonstration)
+        buildDemonstration();
+    else
+        buildPractice();
+}
+
+QWidget* SchematicPanel::makeCell(int number, int left, int top) {
+    QWidget* cell = nullptr;
+    if (flavour_ == Flavour::Demonstration) {
+        auto* label = new TLabel(QStringLiteral("0"), LabStyle::sans(13), screen_);
+        label->setObjectName(Name("Label", number));
+        label->move(left, top);
+        label->setMinimumSize(kLabelCellSize);
+        label->resize(label->size().expandedTo(kLabelCellSize));
+        cell = label;
+    } else {
+        auto* edit = new TDigitCell(screen_);
+        edit->setObjectName(Name("Edit", number));
+        edit->setGeometry(QRect(QPoint(left, top), kInputCellSize));
+        edit->setText(QStringLiteral("0"));
+        cell = edit;
+    }
+    return cell;
+}
+
+void SchematicPanel::buildCells() {
+    const bool demonstration = flavour_ == Flavour::Demonstration;
+    const std::array<const CellRow*, 3> referenceRows{&kGen1Row, &kGen2Row, &kSelectorRow};
+    for (std::size_t r = 0; r < referenceRows.size(); ++r) {
+        const CellRow& layout = *referenceRows[r];
+        const auto& lefts = demonstration ? layout.demonstrationLeft : layout.practiceLeft;
+        const int top = demonstration ? layout.demonstrationTop : layout.practiceTop;
+        for (std::size_t i = 0; i < lefts.size(); ++i)
+            rows_[r].append(makeCell(layout.firstNumber + int(i), lefts[i], top));
+    }
+    const auto& registerLefts =
+        demonstration ? kRegisterRow.demonstrationLeft : kRegisterRow.practiceLeft;
+    const int registerTop =
+        demonstration ? kRegisterRow.demonstrationTop : kRegisterRow.practiceTop;
+    for (int bit = 0; bit < kRegisterBits; ++bit) {
+        QWidget* cell = makeCell(kRegisterRow.firstNumber + bit, registerLefts[bit], registerTop);
+        cell->setAccessibleName(QStringLiteral("ЦР ") + QChar::fromLatin1(kBitNames[bit]));
+        register_.append(cell);
+    }
+    const QPoint comparator = demonstration ? kDemonstrationComparator : kPracticeComparator;
+    comparator_ = makeCell(kComparatorNumber, comparator.x(), comparator.y());
+    comparator_->setAccessibleName(QStringLiteral("Выход компаратора"));
+
+    static const char* const kRowCaptions[] = {"ГЭН1", "ГЭН2", "БВС"};
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        for (int i = 0; i < rows_[r].size(); ++i)
+            rows_[r][i]->setAccessibleName(QString::fromUtf8(kRowCaptions[r]) + QLatin1Char(' ') +
+                                           QString::number(kReferenceWeights[i]));
+}
+
+void SchematicPanel::buildSwitches() {
+    // Open switches shown, closed ones hidden: no polarity is chosen yet.
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        const SwitchPlace& place = kSwitches[i];
+        const QSize size = place.closed ? Schematic::kClosedSwitchSize : Schematic::kOpenSwitchSize;
+        const QPoint at = flavour_ == Flavour::Demonstration ? place.demonstration : place.practice;
+        switches_[i] = new TPicture(
+            size, place.closed ? Schematic::PaintClosedSwitch : Schematic::PaintOpenSwitch,
+            screen_);
+        Place(switches_[i], place.name, QRect(at, size));
+        switches_[i]->setVisible(!place.closed);
+    }
+}
+
+void SchematicPanel::buildDemonstration() {
+    // Drawing order: picture, status line, switches, U эт field, cells, link, Uаим field.
+    picture_ = new TPicture(Schematic::kPictureSize, Schematic::PaintSchematic, screen_);
+    Place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
+    statusLine_ = MakeLabel(screen_, "Label1", {8, 4}, QStringLiteral("Введите значение Uаим"),
+                            LabStyle::sans(12, true));
+    buildSwitches();
+    uetLabel_ = MakeLabel(screen_, "Label2", {420, 52}, QStringLiteral("0"));
+    buildCells();
+    practiceLink_ = MakeLink(screen_, "RzURLLabel1", {360, 491},
+                             QStringLiteral("Перейти к практике кодирования >>"));
+    uaimField_ = MakeLabel(screen_, "Label34", {208, 28}, QString(), LabStyle::sans(11));
+    stepButton_ = MakeButton(screen_, "LMDButton2", {256, 488, 75, 25}, QStringLiteral("Далее>>"));
+}
+
+void SchematicPanel::buildPractice() {
+    // Drawing order: switches, status line, Uаим field, links, lamps, picture, result line;
+    // the input fields come last, above everything drawn.
+    buildSwitches();
+    statusLine_ =
+        MakeLabel(screen_, "Label1", {8, 4}, QStringLiteral("Значение Uаим для кодирования = "),
+                  LabStyle::sans(12, true));
+    uaimField_ = MakeLabel(screen_, "Label2", {208, 28}, QString(), LabStyle::sans(11));
+    finalTestLink_ = MakeLink(screen_, "RzURLLabel1", {392, 492},
+                              QStringLiteral("Перейти к итоговому тесту >>"));
+    repeatLink_ =
+        MakeLink(screen_, "RzURLLabel2", {16, 492}, QStringLiteral("<< Повторить кодирование"));
+    finalTestLink_->hide();
+    repeatLink_->hide();
+
+    struct LampPlace {
+        const char* name;
+        QRect geometry;
+        QColor color;
+        bool lit;
+        bool shown;
+    };
+    const std::array<LampPlace, 4> lamps{{
+        {"LMDLight1", {147, 370, 254, 35}, QColor(255, 0, 0), true, true},
+        {"LMDLight2", {147, 370, 254, 35}, QColor(0, 255, 0), false, false},
+        {"LMDLight3", {147, 297, 254, 36}, QColor(255, 0, 0), true, false},
+        {"LMDLight4", {147, 297, 254, 36}, QColor(0, 255, 0), false, false},
+    }};
+    for (std::size_t i = 0; i < lamps.size(); ++i) {
+        lamps_[i] = new TLamp(lamps[i].color, lamps[i].lit, screen_);
+        Place(lamps_[i], lamps[i].name, lamps[i].geometry);
+        lamps_[i]->setVisible(lamps[i].shown);
+    }
+
+    picture_ = new TPicture(Schematic::kPictureSize, Schematic::PaintSchematic, screen_);
+    Place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
+    resultLine_ = MakeLabel(screen_, "Label3", {224, 232}, QStringLiteral("Количество ошибок:"));
+
+    buildCells();
+    uetField_ = new TNumericField(screen_);
+    Place(uetField_, "RxCalcEdit1", {420, 50, 43, 21});
+    uetField_->setDecimals(0);
+    uetField_->setDisplayFormat(QStringLiteral(",0.#"));
+    uetField_->setValue(0);
+    uetField_->setAccessibleName(QStringLiteral("U эт"));
+    stepButton_ = MakeButton(screen_, "LMDButton1", {264, 488, 75, 25}, QStringLiteral("Далее >>"));
+
+    for (QWidget* cell : allRowCells())
+        cell->raise();
+    comparator_->raise();
+    uetField_->raise();
+    stepButton_->raise();
+
+    wireMirrorRule();
+    setPracticeTabOrder();
+}
+
+void SchematicPanel::wireMirrorRule() {
+    // A SegmentSelector cell is copied into the Gen1 and Gen2 cells of its weight, whoever
+    // changes it; nothing flows back.
+    const QList<QWidget*>& selector = rows_[std::size_t(Row::Selector)];
+    for (int i = 0; i < selector.size(); ++i) {
+        auto* source = static_cast<TDigitCell*>(selector[i]);
+        QWidget* gen1 = rows_[std::size_t(Row::Gen1)][i];
+        QWidget* gen2 = rows_[std::size_t(Row::Gen2)][i];
+        QObject::connect(source, &QLineEdit::textChanged, source, [source, gen1, gen2] {
+            setCellText(gen1, source->text());
+            setCellText(gen2, source->text());
+        });
+    }
+}
+
+void SchematicPanel::setPracticeTabOrder() {
+    QList<QWidget*> order;
+    for (const QList<QWidget*>& cells : rows_)
+        order += cells;
+    order << uetField_ << comparator_ << register_[1] << register_[0];
+    order += register_.mid(2);
+    order << stepButton_;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget* SchematicPanel::referenceCell(Row row, int weight) const {
+    const int index = WeightIndex(weight);
+    return index < 0 ? nullptr : rows_[std::size_t(row)][index];
+}
+
+QWidget* SchematicPanel::registerCell(int tact) const {
+    return tact >= 1 && tact <= register_.size() ? register_[tact - 1] : nullptr;
+}
+
+QList<QWidget*> SchematicPanel::allRowCells() const {
+    QList<QWidget*> cells;
+    for (const QList<QWidget*>& row : rows_)
+        cells += row;
+    cells += register_;
+    return cells;
+}
+
+QString SchematicPanel::cellText(const QWidget* cell) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(cell))
+        return edit->text();
+    if (const auto* label = qobject_cast<const QLabel*>(cell))
+        return label->text();
+    return {};
+}
+
+void SchematicPanel::setCellText(QWidget* cell, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(cell))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<TLabel*>(cell))
+        label->setText(text);
+}
+
+TPicture* SchematicPanel::openSwitch(Row generator) const {
+    return switches_[generator == Row::Gen2 ? 2 : 0];
+}
+
+TPicture* SchematicPanel::closedSwitch(Row generator) const {
+    return switches_[generator == Row::Gen2 ? 3 : 1];
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <array>
+
+class QPushButton;
+class QWidget;
+class TDigitCell;
+class TLabel;
+class TLamp;
+class TLinkLabel;
+class TNumericField;
+class TPicture;
+
+// The coder schematic with its cells, shared by the demonstration (read-only label cells)
+// and the practice (one-digit input cells). The panel lays every element out on its screen
+// in the fixed drawing order; what the cells show in each tact is the screens' business.
+class SchematicPanel {
+public:
+    enum class Flavour { Demonstration, Practice };
+    enum class Row { Gen1, Gen2, Selector };
+
+    SchematicPanel(QWidget* screen, Flavour flavour);
+
+    Flavour flavour() const { return flavour_; }
+
+    // The cell of reference weight w (1024 ... 1) in a row of eleven.
+    QWidget* referenceCell(Row row, int weight) const;
+    const QList<QWidget*>& row(Row row) const { return rows_[std::size_t(row)]; }
+    // The generator row of a polarity: Gen2 for a positive value, Gen1 otherwise.
+    static Row polarityRow(bool positive) { return positive ? Row::Gen2 : Row::Gen1; }
+    // The DigitalRegister cell of tact 1 (P) ... 8 (D).
+    QWidget* registerCell(int tact) const;
+    const QList<QWidget*>& registerCells() const { return register_; }
+    QWidget* comparatorCell() const { return comparator_; }
+    // The 33 reference cells and the 8 register cells.
+    QList<QWidget*> allRowCells() const;
+
+    // Cell text, for either flavour of cell.
+    static QString cellText(const QWidget* cell);
+    static void setCellText(QWidget* cell, const QString& text);
+
+    TLabel* statusLine() const { return statusLine_; }
+    TLabel* uaimField() const { return uaimField_; }
+    TPicture* picture() const { return picture_; }
+    // Open and closed polarity switches of Gen1 and Gen2.
+    TPicture* openSwitch(Row generator) const;
+    TPicture* closedSwitch(Row generator) const;
+    QPushButton* stepButton() const { return stepButton_; }
+
+    // Demonstration only.
+    TLabel* uetLabel() const { return uetLabel_; }
+    TLinkLabel* practiceLink() const { return practiceLink_; }
+
+    // Practice only.
+    TNumericField* uetField() const { return uetField_; }
+    TLinkLabel* finalTestLink() const { return finalTestLink_; }
+    TLinkLabel* repeatLink() const { return repeatLink_; }
+    TLabel* resultLine() const { return resultLine_; }
+    TLamp* registerLamp(bool green) const { return green ? lamps_[1] : lamps_[0]; }
+    TLamp* selectorLamp(bool green) const { return green ? lamps_[3] : lamps_[2]; }
+
+private:
+    QWidget* makeCell(int number, int left, int top);
+    void buildCells();
+    void buildSwitches();
+    void buildDemonstration();
+    void buildPractice();
+    void wireMirrorRule();
+    void setPracticeTabOrder();
+
+    QWidget* screen_;
+    Flavour flavour_;
+    std::array<QList<QWidget*>, 3> rows_;
+    QList<QWidget*> register_;
+    QWidget* comparator_ = nullptr;
+    TLabel* statusLine_ = nullptr;
+    TLabel* uaimField_ = nullptr;
+    TPicture* picture_ = nullptr;
+    std::array<TPicture*, 4> switches_{}; // Gen1 open, Gen1 closed, Gen2 open, Gen2 closed
+    QPushButton* stepButton_ = nullptr;
+    TLabel* uetLabel_ = nullptr;
+    TLinkLabel* practiceLink_ = nullptr;
+    TNumericField* uetField_ = nullptr;
+    TLinkLabel* finalTestLink_ = nullptr;
+    TLinkLabel* repeatLink_ = nullptr;
+    TLabel* resultLine_ = nullptr;
+    std::array<TLamp*, 4> lamps_{};
+};
