@@ -1,0 +1,106 @@
+#include "PracticeDriver.h"
+
+#include "LabTestSupport.h"
+#include "screens/Unit6.h"
+#include "screens/Unit9.h"
+#include "widgets/DigitCell.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/NumericField.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QString EditName(int number) {
+    return QStringLiteral("Edit") + QString::number(number);
+}
+
+QString RegisterName(int tact) {
+    return EditName(13 + tact);
+}
+
+QString GeneratorName(bool positive, int weight) {
+    return EditName((positive ? 23 : 3) + WeightIndex(weight));
+}
+
+QString SelectorName(int weight) {
+    return EditName(43 + WeightIndex(weight));
+}
+
+} // namespace
+
+PracticeEntries ParseEntries(const QString& text) {
+    PracticeEntries entries;
+    for (const QString& pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const qsizetype equals = pair.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            qFatal("entry without '=': %s", qPrintable(pair));
+        entries.append({pair.left(equals), pair.mid(equals + 1)});
+    }
+    return entries;
+}
+
+void Enter(QWidget* screen, const PracticeEntries& entries) {
+    for (const PracticeEntry& entry : entries) {
+        auto* edit = Control<QLineEdit>(screen, qPrintable(entry.control));
+        if (qobject_cast<TNumericField*>(edit)) {
+            edit->selectAll();
+            if (entry.text.isEmpty())
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(edit, entry.text);
+        } else if (entry.text.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        } else {
+            QTest::keyClick(edit, entry.text.front().toLatin1());
+        }
+        if (edit->text() != entry.text && !qobject_cast<TNumericField*>(edit))
+            qFatal("%s did not take '%s'", qPrintable(entry.control), qPrintable(entry.text));
+    }
+}
+
+PracticeEntries CoderState(const TCodingTrace& trace, int step) {
+    const TTactRecord& record = trace.tacts[std::size_t((step + 1) / 2 - 1)];
+    const bool start = step % 2 == 1;
+    const std::uint8_t reg = start ? record.registerDuring : record.registerAfter;
+    const TReferenceSet& references = start ? record.referencesDuring : record.referencesAfter;
+    const auto digit = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+
+    PracticeEntries entries;
+    for (int tact = 1; tact <= 8; ++tact)
+        entries.append({RegisterName(tact), digit(RegisterBit(reg, tact) == 1)});
+    for (const int weight : kReferenceWeights) {
+        entries.append({SelectorName(weight), digit(references.contains(weight))});
+        entries.append({GeneratorName(trace.positive, weight), digit(references.contains(weight))});
+    }
+    if (start)
+        entries.append(
+            {QStringLiteral("Edit22"), QString(QChar::fromLatin1(record.comparatorOutput))});
+    entries.append({QStringLiteral("RxCalcEdit1"),
+                    QString::fromStdString(
+                        FormatUet(start ? record.uetDuring : record.uetAfter, trace.positive))});
+    return entries;
+}
+
+void OpenPractice(const QString& value) {
+    auto* field = Control<QLineEdit>(Form9, "Edit1");
+    field->clear();
+    TypeText(field, value);
+    ClickPracticeInputLink();
+}
+
+void ClickPracticeInputLink() {
+    QTest::mouseClick(Control<TLinkLabel>(Form9, "RzURLLabel3"), Qt::LeftButton);
+}
+
+void PressNext() {
+    QTest::mouseClick(Control<QPushButton>(Form6, "LMDButton1"), Qt::LeftButton);
+}
+
+void PassSteps(const TCodingTrace& trace, int from, int to) {
+    for (int step = from; step <= to; ++step) {
+        Enter(Form6, CoderState(trace, step));
+        PressNext();
+    }
+}
