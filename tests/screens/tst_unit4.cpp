@@ -742,6 +742,7 @@ void TestUnit4::onwardLinkShowsTheDemonstration() {
     IntroRun run;
     run.replies[0] = run.wrongReply(1);
     QVERIFY(play(run));
+    draws->push(1000 + 2000); // the demonstration draws its value on show
     QTest::mouseClick(Control<TLinkLabel>(Form4, "RzURLLabel3"), Qt::LeftButton);
     QCOMPARE(VisibleScreens(), QList<QWidget*>{Form5});
 }
