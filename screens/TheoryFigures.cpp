@@ -4,10 +4,11 @@
 
 #include <QFontMetricsF>
 #include <QLineF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace TheoryFigures {
 

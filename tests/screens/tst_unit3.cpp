@@ -10,8 +10,10 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 class TestUnit3 : public QObject {
     Q_OBJECT
@@ -39,6 +41,8 @@ private Q_SLOTS:
     void blocksAreReadOnlyButSelectable_data();
     void blocksAreReadOnlyButSelectable();
     void tabRunsThroughTheBlocksInOrder();
+    void wheelOverATextBlockScrollsTheColumn_data();
+    void wheelOverATextBlockScrollsTheColumn();
 
 private:
     static QScrollArea* scrollBox() { return Control<QScrollArea>(Form3, "ScrollBox1"); }
@@ -275,6 +279,25 @@ void TestUnit3::tabRunsThroughTheBlocksInOrder() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
     }
+}
+
+void TestUnit3::wheelOverATextBlockScrollsTheColumn_data() {
+    addBlockRows();
+}
+
+void TestUnit3::wheelOverATextBlockScrollsTheColumn() {
+    QFETCH(QString, name);
+    Form3->showScreen();
+    auto* block = Control<TReadOnlyText>(Form3, qPrintable(name));
+    scrollBar()->setValue(block->y() + 50);
+    const int before = scrollBar()->value();
+    const QPoint at(100, 100);
+    QWheelEvent wheel(at, block->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    // As from the mouse: only such wheel events travel on to the parents.
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(block->viewport(), &wheel);
+    QVERIFY(scrollBar()->value() > before);
 }
 
 QTEST_MAIN(TestUnit3)
