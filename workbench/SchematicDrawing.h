@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QTransform>
 
 class QPainter;
 
@@ -25,5 +26,7 @@ void PaintClosedSwitch(QPainter& painter);
 // polarity switches and the cells.
 inline constexpr QSize kFigure2Size{489, 404};
 void PaintFigure2(QPainter& painter);
+// Where a point of the schematic picture lands in Figure 2.
+QTransform Figure2Transform();
 
 } // namespace Schematic

@@ -1,0 +1,69 @@
+// The coder schematic as the coder screens compose it (switch pictures in place, on the
+// button face), at 1x and 2x, and Figure 2 of the theory at its natural size.
+#include "ShotRegistry.h"
+
+#include "app/LabStyle.h"
+#include "widgets/Picture.h"
+#include "workbench/SchematicDrawing.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+void saveImage(const ShotContext& context, const QImage& image, const QString& name) {
+    const QString path = QDir(context.directory).filePath(name + QStringLiteral(".png"));
+    image.save(path);
+    QTextStream(stdout) << path << '\n';
+}
+
+// The picture alone with the switch pictures laid where the screens put them.
+QWidget* makePanel(bool closed) {
+    auto* panel = new QWidget;
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, LabStyle::kBtnFace);
+    panel->setPalette(palette);
+    panel->resize(Schematic::kPictureSize);
+    const QPoint origin = Schematic::kPictureOrigin;
+    const auto place = [&](QSize size, TPicture::Drawing drawing, QPoint client) {
+        auto* picture = new TPicture(size, std::move(drawing), panel);
+        picture->move(client - origin);
+    };
+    if (closed) {
+        place(Schematic::kClosedSwitchSize, Schematic::PaintClosedSwitch, {138, 87});
+        place(Schematic::kClosedSwitchSize, Schematic::PaintClosedSwitch, {377, 88});
+    } else {
+        place(Schematic::kOpenSwitchSize, Schematic::PaintOpenSwitch, {140, 93});
+        place(Schematic::kOpenSwitchSize, Schematic::PaintOpenSwitch, {379, 94});
+    }
+    place(Schematic::kPictureSize, Schematic::PaintSchematic, {8, 24});
+    return panel;
+}
+
+void renderPanel(const ShotContext& context, bool closed, const QString& name) {
+    QWidget* panel = makePanel(closed);
+    for (int scale : {1, 2}) {
+        QImage image(panel->size() * scale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
+        panel->render(&image);
+        saveImage(context, image, QStringLiteral("%1_%2x").arg(name).arg(scale));
+    }
+    delete panel;
+}
+
+const RegisterShots schematicShots(QStringLiteral("schematic"), [](const ShotContext& context) {
+    renderPanel(context, false, QStringLiteral("schematic_open"));
+    renderPanel(context, true, QStringLiteral("schematic_closed"));
+});
+
+const RegisterShots figureShots(QStringLiteral("figure2"), [](const ShotContext& context) {
+    for (int scale : {1, 2}) {
+        const TPicture figure(Schematic::kFigure2Size, Schematic::PaintFigure2, nullptr);
+        saveImage(context, figure.render(scale), QStringLiteral("figure2_%1x").arg(scale));
+    }
+});
+
+} // namespace
