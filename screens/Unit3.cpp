@@ -5,6 +5,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Picture.h"
 #include "widgets/ReadOnlyText.h"
+#include "workbench/SchematicDrawing.h"
 
 #include <QFile>
 #include <QScrollArea>
@@ -82,6 +83,8 @@ TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QS
                         TheoryFigures::PaintTable1, QStringLiteral("Таблица 1"));
     RzRichEdit2 = MakeTextBlock(column, "RzRichEdit2", {0, 2089, kColumnWidth, 209},
                                 QStringLiteral("Алгоритм выбора основных эталонов"));
+    Image3 = MakeFigure(column, "Image3", {0, 2298, kColumnWidth, 406}, Schematic::kFigure2Size,
+                        Schematic::PaintFigure2, QStringLiteral("Рисунок 2"));
     RzRichEdit3 = MakeTextBlock(column, "RzRichEdit3", {0, 2651, 567, 480},
                                 QStringLiteral("Нелинейный кодер взвешивающего типа"));
     RzURLLabel1 = MakeLink(column, "RzURLLabel1", {176, 3131},

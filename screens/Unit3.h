@@ -29,6 +29,7 @@ private:
     TReadOnlyText* RzRichEdit11;
     TPicture* Image2;
     TReadOnlyText* RzRichEdit2;
+    TPicture* Image3;
     TReadOnlyText* RzRichEdit3;
     TLinkLabel* RzURLLabel1;
 

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void scrollBoxFillsTheScreen();
     void columnBlocks_data();
     void columnBlocks();
+    void lastTextBlockLiesOverTheFootOfFigure2();
     void picturesKeepTheirNaturalSize_data();
     void picturesKeepTheirNaturalSize();
     void figuresStayInsideTheirPictures_data();
@@ -81,6 +82,7 @@ void TestUnit3::columnBlocks_data() {
     QTest::newRow("second text") << "RzRichEdit11" << QRect(0, 1060, 570, 754);
     QTest::newRow("table 1") << "Image2" << QRect(0, 1814, 570, 275);
     QTest::newRow("third text") << "RzRichEdit2" << QRect(0, 2089, 570, 209);
+    QTest::newRow("figure 2") << "Image3" << QRect(0, 2298, 570, 406);
     QTest::newRow("last text") << "RzRichEdit3" << QRect(0, 2651, 567, 480);
     QTest::newRow("link") << "RzURLLabel1" << QRect(176, 3131, 209, 27);
 }
@@ -93,11 +95,20 @@ void TestUnit3::columnBlocks() {
     QCOMPARE(widget->geometry(), geometry);
 }
 
+void TestUnit3::lastTextBlockLiesOverTheFootOfFigure2() {
+    auto* text = Control<TReadOnlyText>(Form3, "RzRichEdit3");
+    auto* figure = Control<TPicture>(Form3, "Image3");
+    QCOMPARE(figure->geometry().intersected(text->geometry()).height(), 53);
+    const QObjectList& stack = scrollBox()->widget()->children();
+    QVERIFY(stack.indexOf(figure) < stack.indexOf(text));
+}
+
 void TestUnit3::picturesKeepTheirNaturalSize_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("natural");
     QTest::newRow("figure 1") << "Image1" << QSize(461, 324);
     QTest::newRow("table 1") << "Image2" << QSize(554, 265);
+    QTest::newRow("figure 2") << "Image3" << QSize(489, 404);
 }
 
 void TestUnit3::picturesKeepTheirNaturalSize() {
