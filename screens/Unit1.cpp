@@ -5,11 +5,39 @@
 
 TForm1* Form1 = nullptr;
 
+namespace {
+
+const QString kTopic = QStringLiteral("\"Изучение работы нелинейного кодера\"");
+const QString kOccupation = QStringLiteral("Лабораторно-практическое занятие");
+
+// A title line in the fixed box it shares with its shadow. The shadow is white on an opaque
+// button face and goes first, so the dark line drawn next, two pixels to the left, covers
+// most of it and leaves a light edge on the right.
+TLabel* MakeTitleLine(QWidget* parent, const char* name, const QRect& box, const QString& text,
+                      bool shadow) {
+    TLabel* label = MakeLabel(parent, name, box.topLeft(), text, LabStyle::sans(18, true));
+    label->setFixedSize(box.size());
+    label->setAlignment(Qt::AlignCenter);
+    if (shadow) {
+        label->setTextColor(Qt::white);
+        label->setOpaque(true);
+    }
+    return label;
+}
+
+} // namespace
+
 TForm1::TForm1()
-    : LabScreen(
-          QStringLiteral("Лабораторно-практическое занятие \"Изучение работы нелинейного кодера\""),
-          QSize(412, 207), Border::Fixed) {
+    : LabScreen(kOccupation + QLatin1Char(' ') + kTopic, QSize(412, 207), Border::Fixed) {
+    Label5 = MakeTitleLine(this, "Label5", {10, 40, 400, 24}, kTopic, true);
+    Label4 = MakeTitleLine(this, "Label4", {8, 40, 400, 24}, kTopic, false);
+    Label1 = MakeLabel(this, "Label1", {136, 184}, QStringLiteral("Новосибирск, 2026"));
+    Label1->setFixedSize(133, 16);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label3 = MakeTitleLine(this, "Label3", {26, 8, 360, 24}, kOccupation, true);
+    Label2 = MakeTitleLine(this, "Label2", {24, 8, 360, 24}, kOccupation, false);
     RzURLLabel1 = MakeLink(this, "RzURLLabel1", {152, 112}, QStringLiteral("Начать работу >>"));
+    RzURLLabel1->setFixedSize(115, 16);
     connect(RzURLLabel1, &TLinkLabel::clicked, this, &TForm1::RzURLLabel1Click);
 }
 

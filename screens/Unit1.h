@@ -2,6 +2,7 @@
 
 #include "app/LabScreen.h"
 
+class TLabel;
 class TLinkLabel;
 
 // Title screen.
@@ -13,6 +14,12 @@ public:
 private:
     void RzURLLabel1Click();
 
+    // In drawing order: each white shadow lies below its dark line.
+    TLabel* Label5;
+    TLabel* Label4;
+    TLabel* Label1;
+    TLabel* Label3;
+    TLabel* Label2;
     TLinkLabel* RzURLLabel1;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/LabScreen.h"
 
+class TLabel;
 class TLinkLabel;
 
 // Work procedure.
@@ -13,6 +14,12 @@ public:
 private:
     void RzURLLabel1Click();
 
+    TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
+    TLabel* Label4;
+    TLabel* Label5;
+    TLabel* Label7;
     TLinkLabel* RzURLLabel1;
 };
 

@@ -1,14 +1,117 @@
 #include "screens/Unit3.h"
 
+#include "screens/TheoryFigures.h"
 #include "screens/Unit4.h"
 #include "widgets/Controls.h"
+#include "widgets/Picture.h"
+#include "widgets/ReadOnlyText.h"
+#include "workbench/SchematicDrawing.h"
+
+#include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
 
 TForm3* Form3 = nullptr;
 
+// Resources of a static library register only when asked to, and only from the global
+// namespace.
+static void RegisterTheoryResources() {
+    Q_INIT_RESOURCE(theory);
+}
+
+namespace {
+
+constexpr int kColumnWidth = 570;
+
+QString LoadTheoryText(const QString& name) {
+    static const bool registered = (RegisterTheoryResources(), true);
+    Q_UNUSED(registered);
+    QFile file(QStringLiteral(":/theory/%1.txt").arg(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("theory text %s is missing", qPrintable(name));
+        return {};
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+TReadOnlyText* MakeTextBlock(QWidget* column, const char* name, const QRect& geometry,
+                             const QString& accessibleName) {
+    auto* block = new TReadOnlyText(LabStyle::sans(16), Qt::white, column);
+    // A block is a page of the column: it holds its whole text, the column scrolls.
+    block->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    block->setAccessibleName(accessibleName);
+    return Place(block, name, geometry);
+}
+
+TPicture* MakeFigure(QWidget* column, const char* name, const QRect& box, QSize natural,
+                     TPicture::Drawing drawing, const QString& accessibleName) {
+    auto* picture = new TPicture(natural, std::move(drawing), column);
+    picture->setAccessibleName(accessibleName);
+    return Place(picture, name, box);
+}
+
+} // namespace
+
 TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QSize(590, 441), Border::Fixed) {
-    RzURLLabel1 =
-        MakeLink(this, "RzURLLabel1", {176, 400}, QStringLiteral("Перейти к вводному тесту >>"));
+    ScrollBox1 = Place(new QScrollArea(this), "ScrollBox1", rect());
+    ScrollBox1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->verticalScrollBar()->setTracking(true);
+    QPalette white = ScrollBox1->viewport()->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    ScrollBox1->viewport()->setPalette(white);
+    ScrollBox1->viewport()->setAutoFillBackground(true);
+
+    auto* column = new QWidget;
+    column->setObjectName(QStringLiteral("ScrollBox1Column"));
+    column->setFixedSize(kColumnWidth, kContentHeight);
+    column->setPalette(white);
+    column->setAutoFillBackground(true);
+
+    // Created in content order, so the last text block lies over the foot of Figure 2.
+    RzRichEdit1 = MakeTextBlock(column, "RzRichEdit1", {0, 0, kColumnWidth, 735},
+                                QStringLiteral("Краткая теория. Кодирование"));
+    Image1 = MakeFigure(column, "Image1", {0, 735, kColumnWidth, 325}, TheoryFigures::kFigure1Size,
+                        TheoryFigures::PaintFigure1, QStringLiteral("Рисунок 1"));
+    RzRichEdit11 = MakeTextBlock(column, "RzRichEdit11", {0, 1060, kColumnWidth, 754},
+                                 QStringLiteral("Сегментированная характеристика компрессии"));
+    Image2 = MakeFigure(column, "Image2", {0, 1814, kColumnWidth, 275}, TheoryFigures::kTable1Size,
+                        TheoryFigures::PaintTable1, QStringLiteral("Таблица 1"));
+    RzRichEdit2 = MakeTextBlock(column, "RzRichEdit2", {0, 2089, kColumnWidth, 209},
+                                QStringLiteral("Алгоритм выбора основных эталонов"));
+    Image3 = MakeFigure(column, "Image3", {0, 2298, kColumnWidth, 406}, Schematic::kFigure2Size,
+                        Schematic::PaintFigure2, QStringLiteral("Рисунок 2"));
+    RzRichEdit3 = MakeTextBlock(column, "RzRichEdit3", {0, 2651, 567, 480},
+                                QStringLiteral("Нелинейный кодер взвешивающего типа"));
+    RzURLLabel1 = MakeLink(column, "RzURLLabel1", {176, 3131},
+                           QStringLiteral("Перейти к вводному тесту >>"), LabStyle::verdana(13));
+    RzURLLabel1->setFixedSize(209, 27);
+    ScrollBox1->setWidget(column);
+
+    setTabOrder(RzRichEdit1, RzRichEdit11);
+    setTabOrder(RzRichEdit11, RzRichEdit2);
+    setTabOrder(RzRichEdit2, RzRichEdit3);
+
     connect(RzURLLabel1, &TLinkLabel::clicked, this, &TForm3::RzURLLabel1Click);
+}
+
+void TForm3::FormActivate() {
+    // The texts wait for the first look at the reader, so start-up does not pay for them.
+    // They go in once the blocks are visible, which their line count needs to come out
+    // right, and before anything is painted; only then has the scroll area its real
+    // viewport and range too. Later showings keep wherever the students left the column.
+    if (opened_)
+        return;
+    opened_ = true;
+    RzRichEdit1->setPlainText(LoadTheoryText(QStringLiteral("block1")));
+    RzRichEdit11->setPlainText(LoadTheoryText(QStringLiteral("block11")));
+    RzRichEdit2->setPlainText(LoadTheoryText(QStringLiteral("block2")));
+    RzRichEdit3->setPlainText(LoadTheoryText(QStringLiteral("block3")));
+    ScrollBox1->verticalScrollBar()->setValue(kStoredScrollTop);
 }
 
 void TForm3::RzURLLabel1Click() {
