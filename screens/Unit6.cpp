@@ -11,6 +11,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
 #include "widgets/Picture.h"
+#include "workbench/TactTexts.h"
 
 #include <QPushButton>
 #include <optional>
@@ -39,19 +40,9 @@ constexpr int kErrorLimit = 1000;
 constexpr int kTact3TrialLow = 32;
 constexpr int kTact3TrialHigh = 512;
 
-QString TactPurpose(int tact) {
-    if (tact == 1)
-        return QStringLiteral("Определение знака входного сигнала");
-    if (tact <= 4)
-        return QStringLiteral("Определение номера сегмента амплитудной характеристики");
-    return QStringLiteral("Определение шага внутри сегмента");
-}
-
 // Status line of practice step 1..16: odd steps start a tact, even ones end it.
 QString StepStatus(int step) {
-    const int tact = (step + 1) / 2;
-    return (step % 2 == 1 ? QStringLiteral("Начало ") : QStringLiteral("Конец ")) +
-           QString::number(tact) + QStringLiteral("-го такта. ") + TactPurpose(tact);
+    return TactStatusText(step % 2 == 1, (step + 1) / 2);
 }
 
 TDigitCell* DigitCell(QWidget* cell) {
