@@ -2,6 +2,7 @@
 //   QT_QPA_PLATFORM=offscreen ./render_screens [output-directory] [name-filter]
 #include "ShotRegistry.h"
 
+#include "app/ErrorReporter.h"
 #include "app/LabFrame.h"
 #include "app/LabStyle.h"
 
@@ -27,6 +28,10 @@ int main(int argc, char* argv[]) {
     ShotContext context{args.size() > 1 ? args[1] : QStringLiteral("shots")};
     const QString filter = args.size() > 2 ? args[2] : QString();
     QDir().mkpath(context.directory);
+    // A modal box would wait for a click that never comes; say what it would have shown.
+    SetErrorReporter([](QWidget*, const QString& text, const QString& caption) {
+        QTextStream(stderr) << "error box: " << caption << ": " << text << '\n';
+    });
     for (const ShotEntry& entry : ShotRegistry())
         if (filter.isEmpty() || entry.name.contains(filter))
             entry.render(context);
