@@ -43,7 +43,7 @@
 namespace {
 
 #ifdef LAB_MONKEY_SANITIZED
-constexpr int kDefaultActions = 800;
+constexpr int kDefaultActions = 1500;
 #else
 constexpr int kDefaultActions = 3000;
 #endif
