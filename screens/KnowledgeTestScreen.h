@@ -87,6 +87,9 @@ public:
         QString repeatCaption;
     };
 
+    // The question on the screen, 1 to 10; 11 once the tenth has been judged.
+    int questionNo() const { return QuestionNo; }
+
 protected:
     KnowledgeTestScreen(const QString& caption, QSize clientSize, const Layout& layout);
 

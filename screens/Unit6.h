@@ -22,6 +22,10 @@ class TForm6 : public LabScreen {
 public:
     TForm6();
 
+    // Practice steps passed in this run, and presses refused since the last activation.
+    int practiceStep() const { return PracticeStep; }
+    int errorCount() const { return ErrorCount; }
+
 protected:
     void FormActivate() override;
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QTest>
 
 ScriptedDraws::ScriptedDraws() {
@@ -50,6 +51,11 @@ void PrepareLabApplication() {
         LabStyle::setUpApplication(*qApp);
         done = true;
     }
+}
+
+void FailOnWarnings() {
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
 }
 
 QList<QWidget*> VisibleScreens() {

@@ -63,6 +63,10 @@ private:
 // one; this only applies the style once).
 void PrepareLabApplication();
 
+// From here to the end of the running test, any warning fails it, but for the offscreen
+// platform's notices of window features it does not have.
+void FailOnWarnings();
+
 // The top-level lab screens now visible.
 QList<QWidget*> VisibleScreens();
 
