@@ -10,7 +10,18 @@ TLabel::TLabel(const QString& text, const QFont& font, QWidget* parent) : QLabel
 void TLabel::setText(const QString& text) {
     QLabel::setText(text);
     setAccessibleName(text);
-    adjustSize();
+    if (isVisible())
+        adjustSize();
+    else
+        sizePending_ = true;
+}
+
+void TLabel::showEvent(QShowEvent* event) {
+    if (sizePending_) {
+        sizePending_ = false;
+        adjustSize();
+    }
+    QLabel::showEvent(event);
 }
 
 void TLabel::setTextColor(const QColor& color) {

@@ -12,7 +12,14 @@ TLinkLabel::TLinkLabel(const QString& text, const QFont& font, QWidget* parent)
     setPalette(pal);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(text);
-    adjustSize();
+}
+
+void TLinkLabel::showEvent(QShowEvent* event) {
+    if (sizePending_) {
+        sizePending_ = false;
+        adjustSize();
+    }
+    QLabel::showEvent(event);
 }
 
 void TLinkLabel::mousePressEvent(QMouseEvent* event) {

@@ -14,7 +14,9 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool pressed_ = false;
+    bool sizePending_ = true; // measured when first shown, like TLabel
 };

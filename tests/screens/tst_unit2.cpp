@@ -43,6 +43,7 @@ void TestUnit2::procedureLines() {
     QFETCH(QPoint, at);
     QFETCH(QString, text);
     TForm2 form;
+    form.show(); // labels measure themselves when they appear
     auto* label = Control<TLabel>(&form, qPrintable(name));
     QCOMPARE(label->pos(), at);
     QCOMPARE(label->text(), text);

@@ -1,6 +1,7 @@
 #include "LabTestSupport.h"
 
 #include "app/LabStyle.h"
+#include "widgets/Controls.h"
 #include "widgets/DigitCell.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void numericFieldSignalsClickAndChange();
     void radioGroupFillSelectClear();
     void linkLabelClicksOnlyWithLeftButtonInside();
+    void labelGrowsToItsTextWhenShown();
 };
 
 void TestWidgets::digitCellTyping_data() {
@@ -217,6 +219,20 @@ void TestWidgets::linkLabelClicksOnlyWithLeftButtonInside() {
     QTest::mousePress(&link, Qt::LeftButton);
     QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(link.width() + 20, 2));
     QCOMPARE(clicks.count(), 1);
+}
+
+void TestWidgets::labelGrowsToItsTextWhenShown() {
+    QWidget screen;
+    screen.resize(600, 100);
+    auto* label = MakeLabel(&screen, "Label1", {10, 20}, QStringLiteral("0"));
+    const QString longer = QStringLiteral("Значение Uаим для кодирования = -1024.");
+    label->setText(longer);
+    screen.show();
+    QCOMPARE(label->pos(), QPoint(10, 20));
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(longer));
+    // On show, a new text resizes it at once, in both directions.
+    label->setText(QStringLiteral("7"));
+    QVERIFY(label->width() < label->fontMetrics().horizontalAdvance(longer) / 4);
 }
 
 QTEST_MAIN(TestWidgets)
