@@ -41,6 +41,8 @@ void setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Нелинейный кодер"));
     QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Лаборатория ЦСП"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nonlinear-coder-lab"));
     // The lab ends by its close rule alone, never because the last window happens to hide.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
