@@ -1,11 +1,12 @@
 #pragma once
 
-// Answers the knowledge tests the way a student does: by clicking the option with a given
-// text, by clicking into the number field and typing, or by typing into Edit1, and then
-// pressing "Ответить".
+// Answers the knowledge tests the way a student does: by clicking an option, by clicking
+// into the number field and typing, or by typing into Edit1, and then pressing "Ответить".
 
 #include "LabTestSupport.h"
 
+#include "screens/KnowledgeTestScreen.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/ReadOnlyText.h"
@@ -15,22 +16,45 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <functional>
 
 namespace driver {
 
+// The lab with scripted draws and captured error boxes, fresh for each test function.
+struct TestLab {
+    LabFrame frame;
+    ScriptedDraws draws;
+    ErrorCapture errors;
+    QList<int> expectedRanges;
+
+    // Queues the draws of `run`, which finished() then expects.
+    template <typename Run> void script(const Run& run) {
+        expectedRanges = draws.ranges() + run.script(draws);
+    }
+    // Every queued draw taken, each from its range, and no error box shown.
+    bool finished() const {
+        return draws.remaining() == 0 && draws.ranges() == expectedRanges && errors.count() == 0;
+    }
+};
+
 // A fixed question's variants: the first variant's text names a value that each other
 // variant replaces with its own.
 struct VariantOracle {
     QString firstText;
-    QString firstValue;
     QStringList values;
     QStringList keys;
     QString text(int variant) const {
-        return QString(firstText).replace(firstValue, values[variant - 1]);
+        return QString(firstText).replace(values[0], values[variant - 1]);
     }
 };
+
+// The choice reply for the option with bank number `bank`, when the options are listed in
+// the bank order `order`.
+inline QString Listed(const std::array<int, 3>& order, int bank) {
+    return QString::number(std::find(order.begin(), order.end(), bank) - order.begin() + 1);
+}
 
 inline QString Caption(QWidget* screen) {
     return Control<QGroupBox>(screen, "LMDGroupBox1")->title();
@@ -62,35 +86,45 @@ inline TNumericField* NumberField(QWidget* screen) {
     return field && field->isVisible() ? field : nullptr;
 }
 
-// Clicks the option whose text is `text`; false when no option carries it.
-inline bool ChooseOption(QWidget* screen, const QString& text) {
-    auto* group = Control<TRadioGroup>(screen, "LMDRadioGroup1");
-    for (int i = 0; i < group->count(); ++i) {
-        if (group->itemText(i) != text)
-            continue;
-        auto* button = group->findChild<QRadioButton*>(QStringLiteral("option%1").arg(i + 1));
-        QTest::mouseClick(button, Qt::LeftButton);
-        return true;
-    }
-    return false;
+inline bool Shown(QWidget* screen, const char* name) {
+    return Control<QWidget>(screen, name)->isVisible();
 }
 
-// Clicks into the number field and, unless `text` is empty, types it over the value.
-inline void EnterNumber(TNumericField* field, const QString& text) {
-    QTest::mouseClick(field, Qt::LeftButton);
-    if (text.isEmpty())
-        return;
-    field->selectAll();
-    QTest::keyClicks(field, text);
+// True when the controls of `shown` are visible and those of `hidden` are not.
+inline bool Visibility(QWidget* screen, std::initializer_list<const char*> shown,
+                       std::initializer_list<const char*> hidden) {
+    QStringList wrong;
+    for (const char* name : shown)
+        if (!Shown(screen, name))
+            wrong << QString::fromLatin1(name);
+    for (const char* name : hidden)
+        if (Shown(screen, name))
+            wrong << QString::fromLatin1(name);
+    if (!wrong.isEmpty())
+        qWarning("shown or hidden wrongly: %s", qPrintable(wrong.join(QLatin1Char(' '))));
+    return wrong.isEmpty();
+}
+
+inline void Click(QWidget* screen, const char* link) {
+    QTest::mouseClick(Control<TLinkLabel>(screen, link), Qt::LeftButton);
+}
+
+// Clicks the option listed at `listed` (from 1).
+inline void ChooseOption(QWidget* screen, int listed) {
+    auto* group = Control<TRadioGroup>(screen, "LMDRadioGroup1");
+    auto* button = group->findChild<QRadioButton*>(QStringLiteral("option%1").arg(listed));
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 inline void PressAnswer(QWidget* screen) {
     QTest::mouseClick(AnswerButton(screen), Qt::LeftButton);
 }
 
-// Gives `reply` to the question on the screen and presses "Ответить". Every question must
-// come up with the button disabled and its entry field empty; false, with a warning, when
-// the screen is not ready for the reply.
+// Gives `reply` to the question on the screen and presses "Ответить": for a choice the
+// listed number of the option to click; for a number what is typed after a click into the
+// field (nothing when empty); otherwise what is typed into Edit1. Every question must come
+// up with the button disabled and its entry field empty; false, with a warning, when the
+// screen is not ready for the reply.
 inline bool Reply(QWidget* screen, const QString& reply) {
     const QString question = Caption(screen);
     auto fail = [&](const char* why) {
@@ -99,11 +133,15 @@ inline bool Reply(QWidget* screen, const QString& reply) {
     };
     if (AnswerButton(screen)->isEnabled())
         return fail("the answer button is enabled before any input");
-    if (!Options(screen).isEmpty()) {
-        if (!ChooseOption(screen, reply))
-            return fail("no option carries the reply");
+    if (const qsizetype count = Options(screen).size()) {
+        const int listed = reply.toInt();
+        if (listed < 1 || listed > count)
+            return fail("no option is listed there");
+        ChooseOption(screen, listed);
     } else if (TNumericField* field = NumberField(screen)) {
-        EnterNumber(field, reply);
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->selectAll();
+        QTest::keyClicks(field, reply);
     } else {
         QLineEdit* edit = Edit1(screen);
         if (!edit->isVisible())
@@ -137,6 +175,30 @@ inline bool ReplyToAll(QWidget* screen, const std::array<QString, 10>& replies,
             return false;
     }
     return true;
+}
+
+// At the digits question on the screen, `typed` is refused with the message box while the
+// question, QuestionNo, the typed text and the enabled button stay; `key` typed over it is
+// then judged and the next question comes up.
+inline void RefuseThenAccept(KnowledgeTestScreen* screen, const ErrorCapture& errors,
+                             const QString& typed, const QString& key) {
+    const int q = screen->questionNo();
+    const QString text = QuestionText(screen);
+    QVERIFY(Reply(screen, typed));
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.last().text, QStringLiteral("Пишите только цифры"));
+    QCOMPARE(errors.last().caption, QStringLiteral("Ошибка ввода"));
+    QCOMPARE(screen->questionNo(), q);
+    QCOMPARE(Caption(screen), QStringLiteral("Вопрос %1").arg(q));
+    QCOMPARE(QuestionText(screen), text);
+    QCOMPARE(Edit1(screen)->text(), typed);
+    QVERIFY(AnswerButton(screen)->isEnabled());
+
+    Edit1(screen)->selectAll();
+    QTest::keyClicks(Edit1(screen), key);
+    PressAnswer(screen);
+    QCOMPARE(screen->questionNo(), q + 1);
+    QCOMPARE(errors.count(), 1);
 }
 
 } // namespace driver
