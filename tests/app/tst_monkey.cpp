@@ -17,13 +17,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QWheelEvent>
 #include <cstdint>
-#include <deque>
 #include <random>
 
 // Random clicks, keys and pastes on whatever screen is up, from a seeded generator, with
@@ -48,28 +48,6 @@ constexpr int kDefaultActions = 1500;
 constexpr int kDefaultActions = 3000;
 #endif
 
-int EnvironmentNumber(const char* name, int fallback) {
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? value : fallback;
-}
-
-// The program's draws from the row's seed, so that a row replays exactly.
-class SeededDraws {
-public:
-    explicit SeededDraws(std::uint32_t seed) : generator_(seed) {
-        previous_ = SetRandomSource(
-            [this](int n) { return std::uniform_int_distribution<int>(0, n - 1)(generator_); });
-    }
-    ~SeededDraws() { SetRandomSource(std::move(previous_)); }
-    SeededDraws(const SeededDraws&) = delete;
-    SeededDraws& operator=(const SeededDraws&) = delete;
-
-private:
-    std::mt19937 generator_;
-    RandomSource previous_;
-};
-
 const QString kCyrillic =
     QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюяАБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
 const QString kLatin = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
@@ -77,16 +55,21 @@ const QString kDigits = QStringLiteral("0123456789");
 const QString kPunctuation = QStringLiteral(" -,.+;:!?()'\"_/\\*=");
 // Numbers at the edges of what the readers take: int32 limits, signs, separators, digits of
 // other scripts.
-const QStringList kEdgeTexts = {
-    QStringLiteral("2147483647"), QStringLiteral("-2147483648"),
-    QStringLiteral("2147483648"), QStringLiteral("-2147483649"),
-    QStringLiteral("-0"),         QStringLiteral("00"),
-    QStringLiteral("0"),          QStringLiteral("+5"),
-    QStringLiteral(" 12"),        QStringLiteral("1e5"),
-    QStringLiteral("0,128"),      QStringLiteral("1 000,5"),
-    QStringLiteral("٣٤"),         QStringLiteral("１２"),
-    QStringLiteral("-"),          QStringLiteral("99999999999999999999999"),
-    QStringLiteral("1.5"),        QStringLiteral("\t7\n")};
+const QStringList kEdgeTexts =
+    QStringLiteral("2147483647|-2147483648|2147483648|-2147483649|-0|00|0|+5| 12|1e5|0,128|"
+                   "1 000,5|٣٤|１２|-|99999999999999999999999|1.5|\t7\n")
+        .split(QLatin1Char('|'));
+
+// Keys that move, edit, confirm or leave, in QKeySequence's notation.
+const QStringList kSpecialKeys =
+    QStringLiteral("Left Right Up Down Tab Shift+Backtab Return Num+Enter Esc Backspace Del Home "
+                   "End PgUp PgDown Space Ctrl+A Ctrl+Z Ctrl+Shift+Z Ctrl+X Ctrl+C Ctrl+V")
+        .split(QLatin1Char(' '));
+
+QString Describe(const QWidget* widget) {
+    const QString name = widget->objectName();
+    return name.isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : name;
+}
 
 // Acts on the one visible lab screen the way an impatient student might.
 class Monkey {
@@ -99,42 +82,35 @@ public:
     // One random action; returns what it did.
     QString act(QWidget* screen) {
         const int roll = pick(100);
-        if (roll < 40)
-            return click(screen, false);
         if (roll < 45)
-            return click(screen, true);
+            return click(screen, roll >= 40);
         if (roll < 83)
             return key(screen);
-        if (roll < 87)
-            return paste(screen);
         if (roll < 90)
-            return typeText(screen);
+            return enterText(screen, roll < 87);
         if (roll < 93)
             return wheel(screen);
-        if (screen == Form6)
-            return knownStep();
-        return key(screen);
+        return screen == Form6 ? knownStep() : key(screen);
     }
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(generator_); }
     QChar pickChar(const QString& from) { return from[pick(int(from.size()))]; }
+    template <typename T> T pickFrom(const QList<T>& from) { return from[pick(int(from.size()))]; }
 
-    static QString describe(const QWidget* widget) {
-        QString name = widget->objectName();
-        if (name.isEmpty())
-            name = QString::fromLatin1(widget->metaObject()->className());
-        return name;
-    }
-
-    // Any visible, enabled widget of the screen, the screen itself included.
-    QWidget* anyControl(QWidget* screen) {
-        QList<QWidget*> controls{screen};
+    // The visible, enabled widgets of the screen that the monkey may use.
+    QList<QWidget*> usable(QWidget* screen) const {
+        QList<QWidget*> widgets;
         for (QWidget* widget : screen->findChildren<QWidget*>())
             if (widget->isVisible() && widget->isEnabled() &&
                 (linksAllowed_ || !qobject_cast<TLinkLabel*>(widget)))
-                controls.append(widget);
-        return controls[pick(int(controls.size()))];
+                widgets.append(widget);
+        return widgets;
+    }
+
+    // Any usable widget of the screen, the screen itself included.
+    QWidget* anyControl(QWidget* screen) {
+        return pickFrom(QList<QWidget*>{screen} + usable(screen));
     }
 
     // The widget holding the screen's focus, or now and then any field that takes text.
@@ -143,12 +119,10 @@ private:
         if (focus && focus->isVisible() && focus->isEnabled() && pick(4) != 0)
             return focus;
         QList<QWidget*> fields;
-        for (QLineEdit* edit : screen->findChildren<QLineEdit*>())
-            if (edit->isVisible() && edit->isEnabled())
-                fields.append(edit);
-        if (fields.isEmpty() || pick(10) == 0)
-            return anyControl(screen);
-        return fields[pick(int(fields.size()))];
+        for (QWidget* widget : usable(screen))
+            if (qobject_cast<QLineEdit*>(widget))
+                fields.append(widget);
+        return fields.isEmpty() || pick(10) == 0 ? anyControl(screen) : pickFrom(fields);
     }
 
     // Now and then a click goes to what a student would click: a button or an option, less
@@ -158,18 +132,15 @@ private:
             return anyControl(screen);
         QList<QWidget*> buttons;
         QList<QWidget*> links;
-        for (QWidget* widget : screen->findChildren<QWidget*>()) {
-            if (!widget->isVisible() || !widget->isEnabled())
-                continue;
-            if (qobject_cast<TLinkLabel*>(widget)) {
-                if (linksAllowed_)
-                    links.append(widget);
-            } else if (qobject_cast<QAbstractButton*>(widget))
+        for (QWidget* widget : usable(screen)) {
+            if (qobject_cast<TLinkLabel*>(widget))
+                links.append(widget);
+            else if (qobject_cast<QAbstractButton*>(widget))
                 buttons.append(widget);
         }
         const QList<QWidget*>& targets =
             links.isEmpty() || (!buttons.isEmpty() && pick(20) != 0) ? buttons : links;
-        return targets.isEmpty() ? anyControl(screen) : targets[pick(int(targets.size()))];
+        return targets.isEmpty() ? anyControl(screen) : pickFrom(targets);
     }
 
     QPoint anyPoint(const QWidget* widget) {
@@ -185,65 +156,27 @@ private:
         else
             QTest::mouseClick(target, Qt::LeftButton, modifiers, at);
         return QStringLiteral("%1 %2 at %3,%4")
-            .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"), describe(target))
+            .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"), Describe(target))
             .arg(at.x())
             .arg(at.y());
     }
 
-    static void sendText(QWidget* target, QChar c) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-        QApplication::sendEvent(target, &release);
-    }
-
     QString key(QWidget* screen) {
         QWidget* target = keyTarget(screen);
-        const QString on = QStringLiteral(" on ") + describe(target);
+        const QString on = QStringLiteral(" on ") + Describe(target);
         const int kind = pick(100);
-        if (kind < 50) {
-            const QString& from = kind < 30 ? kDigits : kind < 38 ? kPunctuation : kLatin;
-            const QChar c = pickChar(from);
-            QTest::keyClick(target, c.toLatin1());
-            return QStringLiteral("key '%1'").arg(c) + on;
-        }
         if (kind < 58) {
-            const QChar c = pickChar(kCyrillic);
-            sendText(target, c);
+            const QChar c = pickChar(kind < 30   ? kDigits
+                                     : kind < 38 ? kPunctuation
+                                     : kind < 50 ? kLatin
+                                                 : kCyrillic);
+            TypeText(target, QString(c));
             return QStringLiteral("key '%1'").arg(c) + on;
         }
-        struct Special {
-            Qt::Key key;
-            Qt::KeyboardModifiers modifiers;
-            const char* name;
-        };
-        static const Special kSpecial[] = {
-            {Qt::Key_Left, Qt::NoModifier, "Left"},
-            {Qt::Key_Right, Qt::NoModifier, "Right"},
-            {Qt::Key_Up, Qt::NoModifier, "Up"},
-            {Qt::Key_Down, Qt::NoModifier, "Down"},
-            {Qt::Key_Tab, Qt::NoModifier, "Tab"},
-            {Qt::Key_Backtab, Qt::ShiftModifier, "Backtab"},
-            {Qt::Key_Return, Qt::NoModifier, "Return"},
-            {Qt::Key_Enter, Qt::KeypadModifier, "Enter"},
-            {Qt::Key_Escape, Qt::NoModifier, "Escape"},
-            {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
-            {Qt::Key_Delete, Qt::NoModifier, "Delete"},
-            {Qt::Key_Home, Qt::NoModifier, "Home"},
-            {Qt::Key_End, Qt::NoModifier, "End"},
-            {Qt::Key_PageUp, Qt::NoModifier, "PageUp"},
-            {Qt::Key_PageDown, Qt::NoModifier, "PageDown"},
-            {Qt::Key_Space, Qt::NoModifier, "Space"},
-            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
-            {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
-            {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z"},
-            {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
-            {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
-            {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
-        };
-        const Special& special = kSpecial[pick(int(std::size(kSpecial)))];
-        QTest::keyClick(target, special.key, special.modifiers);
-        return QString::fromLatin1(special.name) + on;
+        const QString name = pickFrom(kSpecialKeys);
+        const QKeyCombination special = QKeySequence::fromString(name)[0];
+        QTest::keyClick(target, special.key(), special.keyboardModifiers());
+        return name + on;
     }
 
     QString randomText(int length) {
@@ -254,25 +187,23 @@ private:
         return text;
     }
 
-    QString paste(QWidget* screen) {
+    // A text pasted or typed in: long and random, a number at an edge, or a run of digits.
+    QString enterText(QWidget* screen, bool paste) {
         QWidget* target = keyTarget(screen);
         const int kind = pick(3);
-        const QString text = kind == 0   ? randomText(500)
-                             : kind == 1 ? kEdgeTexts[pick(int(kEdgeTexts.size()))]
+        const QString text = kind == 0   ? randomText(paste ? 500 : pick(12) + 1)
+                             : kind == 1 ? pickFrom(kEdgeTexts)
                                          : QString(pick(40) + 1, pickChar(kDigits));
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-        return QStringLiteral("paste of %1 characters \"%2\" on %3")
+        if (paste) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            TypeText(target, text);
+        }
+        return QStringLiteral("%1 \"%2\" (%3 characters) on %4")
+            .arg(paste ? QStringLiteral("paste of") : QStringLiteral("typing"), text.left(40))
             .arg(text.size())
-            .arg(text.left(40), describe(target));
-    }
-
-    QString typeText(QWidget* screen) {
-        QWidget* target = keyTarget(screen);
-        const QString text =
-            pick(2) == 0 ? kEdgeTexts[pick(int(kEdgeTexts.size()))] : randomText(pick(12) + 1);
-        TypeText(target, text);
-        return QStringLiteral("typing \"%1\" on %2").arg(text, describe(target));
+            .arg(Describe(target));
     }
 
     QString wheel(QWidget* screen) {
@@ -282,7 +213,7 @@ private:
         QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &event);
-        return QStringLiteral("wheel %1 on %2").arg(delta).arg(describe(target));
+        return QStringLiteral("wheel %1 on %2").arg(delta).arg(Describe(target));
     }
 
     // A student who knows the coder sets the whole state of the next practice step, so
@@ -305,15 +236,6 @@ LabScreen* Screen(int number) {
     return screens[number - 1];
 }
 
-// The caption an error box may carry on a screen; empty where the screen refuses nothing.
-QString ErrorCaptionOf(const QWidget* screen) {
-    if (screen == Form4 || screen == Form8)
-        return kTestErrorCaption;
-    if (screen == Form6 || screen == Form9)
-        return kPracticeErrorCaption;
-    return {};
-}
-
 // What the invariants compare between two actions.
 struct Observation {
     QWidget* screen = nullptr;
@@ -321,34 +243,35 @@ struct Observation {
     int reported = 0;
 };
 
+Observation Observe(const ErrorCapture& errors) {
+    const QList<QWidget*> visible = VisibleScreens();
+    return {visible.size() == 1 ? visible.front() : nullptr, Form6->errorCount(), errors.count()};
+}
+
 // Checks the invariants after an action; an empty result when all hold.
 QString Violation(const Observation& before, const Observation& now, const ErrorCapture& errors) {
-    const QList<QWidget*> visible = VisibleScreens();
-    if (visible.size() != 1) {
-        QStringList names;
-        for (const QWidget* screen : visible)
-            names.append(screen->objectName());
-        return QStringLiteral("%1 screens visible: %2")
-            .arg(visible.size())
-            .arg(names.join(QLatin1Char(' ')));
-    }
+    if (!now.screen)
+        return QStringLiteral("%1 screens visible").arg(VisibleScreens().size());
     if (Form5->stepCount() < 0 || Form5->stepCount() > 16)
         return QStringLiteral("demonstration step %1").arg(Form5->stepCount());
-    if (Form6->practiceStep() < 0 || Form6->practiceStep() > 16)
-        return QStringLiteral("practice step %1").arg(Form6->practiceStep());
+    const int step = Form6->practiceStep();
+    if (step < 0 || step > 16)
+        return QStringLiteral("practice step %1").arg(step);
     // "Далее >>" takes presses exactly until the run is finished.
-    if (Control<QPushButton>(Form6, "LMDButton1")->isEnabled() != (Form6->practiceStep() < 16))
-        return QStringLiteral("\"Далее >>\" %1 at practice step %2")
-            .arg(Control<QPushButton>(Form6, "LMDButton1")->isEnabled() ? "enabled" : "disabled")
-            .arg(Form6->practiceStep());
+    if (Control<QPushButton>(Form6, "LMDButton1")->isEnabled() != (step < 16))
+        return QStringLiteral("\"Далее >>\" wrongly enabled or disabled at step %1").arg(step);
     for (const KnowledgeTestScreen* test :
-         {static_cast<KnowledgeTestScreen*>(Form4), static_cast<KnowledgeTestScreen*>(Form8)})
+         std::initializer_list<KnowledgeTestScreen*>{Form4, Form8})
         if (test->questionNo() < 1 || test->questionNo() > 11)
             return QStringLiteral("%1 at question %2")
                 .arg(test->objectName())
                 .arg(test->questionNo());
 
-    const QString caption = ErrorCaptionOf(before.screen);
+    // Error boxes only where the screen refuses something, with that screen's caption.
+    const QString caption = before.screen == Form4 || before.screen == Form8 ? kTestErrorCaption
+                            : before.screen == Form6 || before.screen == Form9
+                                ? kPracticeErrorCaption
+                                : QString();
     for (int i = before.reported; i < now.reported; ++i) {
         const ReportedError& error = errors.errors()[i];
         if (error.caption != caption)
@@ -358,21 +281,14 @@ QString Violation(const Observation& before, const Observation& now, const Error
             return QStringLiteral("a value that is no whole number reached the practice: ") +
                    error.text;
     }
-    if (before.screen == Form6 && now.screen == Form6) {
-        // Every refused press counts once and shows one box; nothing else touches the count.
-        const int counted = now.practiceErrors - before.practiceErrors;
-        if (counted != now.reported - before.reported)
-            return QStringLiteral("error count went from %1 to %2 with %3 boxes shown")
-                .arg(before.practiceErrors)
-                .arg(now.practiceErrors)
-                .arg(now.reported - before.reported);
-    }
+    // Every refused press counts once and shows one box; nothing else touches the count.
+    if (before.screen == Form6 && now.screen == Form6 &&
+        now.practiceErrors - before.practiceErrors != now.reported - before.reported)
+        return QStringLiteral("error count went from %1 to %2 with %3 boxes shown")
+            .arg(before.practiceErrors)
+            .arg(now.practiceErrors)
+            .arg(now.reported - before.reported);
     return {};
-}
-
-Observation Observe(const ErrorCapture& errors) {
-    const QList<QWidget*> visible = VisibleScreens();
-    return {visible.size() == 1 ? visible.front() : nullptr, Form6->errorCount(), errors.count()};
 }
 
 // Brings a screen up the way the lab does; the coding practice only through its input.
@@ -418,37 +334,39 @@ void TestMonkey::screensSurviveRandomUse() {
     QFETCH(int, screen);
     QFETCH(quint32, seed);
     FailOnWarnings();
+    bool given = false;
+    const int wanted = qEnvironmentVariableIntValue("LAB_MONKEY_ACTIONS", &given);
+    const int actions = given ? wanted : kDefaultActions;
 
-    // The program's draws, the screen's setup and the monkey each get a stream of their own.
-    SeededDraws draws(seed ^ 0x9e3779b9u);
+    // The program's draws, the screen's setup and the monkey each get a stream of their own,
+    // so that a row replays exactly.
+    std::mt19937 draws(seed ^ 0x9e3779b9u);
+    RandomSource previous = SetRandomSource(
+        [&draws](int n) { return std::uniform_int_distribution<int>(0, n - 1)(draws); });
+    const auto restore = qScopeGuard([&previous] { SetRandomSource(std::move(previous)); });
     ErrorCapture errors;
     LabFrame frame;
     std::mt19937 setup(seed + 1);
     QVERIFY(BringUp(screen, frame, setup));
 
     Monkey monkey(seed);
-    std::deque<QString> recent;
-    const int actions = EnvironmentNumber("LAB_MONKEY_ACTIONS", kDefaultActions);
+    QStringList recent;
     Observation before = Observe(errors);
     QVERIFY(Violation(before, before, errors).isEmpty());
     for (int action = 1; action <= actions; ++action) {
         // The first third of the actions stays on the screen brought up.
         monkey.allowLinks(action > actions / 3);
-        recent.push_back(monkey.act(before.screen));
+        recent << monkey.act(before.screen);
         if (recent.size() > 12)
-            recent.pop_front();
+            recent.removeFirst();
         QCoreApplication::processEvents();
         const Observation now = Observe(errors);
         const QString violation = Violation(before, now, errors);
-        if (!violation.isEmpty()) {
-            QString trail;
-            for (const QString& step : recent)
-                trail += QStringLiteral("\n    ") + step;
-            QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3; the last actions:%4")
+        if (!violation.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3; the last actions:\n    %4")
                                  .arg(seed)
                                  .arg(action)
-                                 .arg(violation, trail)));
-        }
+                                 .arg(violation, recent.join(QStringLiteral("\n    ")))));
         before = now;
     }
 }

@@ -41,12 +41,26 @@ void Click(QWidget* screen, const char* control) {
     QTest::mouseClick(Control<QWidget>(screen, control), Qt::LeftButton);
 }
 
+// Clicks a control that leads on; returns what is showing then.
+QString Follow(QWidget* screen, const char* control) {
+    Click(screen, control);
+    return Showing();
+}
+
 QString Text(QWidget* screen, const char* label) {
     return Control<QLabel>(screen, label)->text();
 }
 
 bool Shown(QWidget* screen, const char* control) {
     return Control<QWidget>(screen, control)->isVisible();
+}
+
+// Clicks into a text field, then types.
+QLineEdit* TypeInto(QWidget* screen, const char* field, const QString& text) {
+    auto* edit = Control<QLineEdit>(screen, field);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    TypeText(edit, text);
+    return edit;
 }
 
 } // namespace
@@ -69,29 +83,21 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(Showing(), QStringLiteral("Form1"));
 
     // Title and registration: the first name opens the way, the second is optional.
-    Click(Form1, "RzURLLabel1");
-    QCOMPARE(Showing(), QStringLiteral("Form7"));
+    QCOMPARE(Follow(Form1, "RzURLLabel1"), QStringLiteral("Form7"));
     auto* ok = Control<QPushButton>(Form7, "Button1");
     QVERIFY(!ok->isEnabled());
-    auto* first = Control<QLineEdit>(Form7, "Edit1");
-    QTest::mouseClick(first, Qt::LeftButton);
-    TypeText(first, kFirstStudent);
-    auto* second = Control<QLineEdit>(Form7, "Edit2");
-    QTest::mouseClick(second, Qt::LeftButton);
-    TypeText(second, kSecondStudent);
+    TypeInto(Form7, "Edit1", kFirstStudent);
+    TypeInto(Form7, "Edit2", kSecondStudent);
     QVERIFY(ok->isEnabled());
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(Showing(), QStringLiteral("Form2"));
 
-    // Procedure and theory: the reader opens at the end of its column, with the link in
-    // sight.
-    Click(Form2, "RzURLLabel1");
-    QCOMPARE(Showing(), QStringLiteral("Form3"));
+    // Procedure and theory: the reader opens at the end of its column, the link in sight.
+    QCOMPARE(Follow(Form2, "RzURLLabel1"), QStringLiteral("Form3"));
     auto* scroller = Control<QScrollArea>(Form3, "ScrollBox1");
     auto* theoryLink = Control<TLinkLabel>(Form3, "RzURLLabel1");
-    const QRect linkInView(theoryLink->mapTo(scroller->viewport(), QPoint(0, 0)),
-                           theoryLink->size());
-    QVERIFY2(scroller->viewport()->rect().contains(linkInView), "the link is scrolled away");
+    QVERIFY(scroller->viewport()->rect().contains(
+        QRect(theoryLink->mapTo(scroller->viewport(), QPoint(0, 0)), theoryLink->size())));
 
     // Intro test: one pool question answered wrongly; its draws come with the screen.
     intro::IntroRun introRun;
@@ -115,8 +121,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
 
     // Demonstration: one full cycle; the restart draws a zero first, which is drawn again.
     draws.push(1234 + 2000);
-    Click(Form4, "RzURLLabel3");
-    QCOMPARE(Showing(), QStringLiteral("Form5"));
+    QCOMPARE(Follow(Form4, "RzURLLabel3"), QStringLiteral("Form5"));
     QCOMPARE(Form5->demonstratedValue(), 1234);
     auto* next = Control<QPushButton>(Form5, "LMDButton2");
     for (int press = 1; press <= 16; ++press) {
@@ -130,13 +135,10 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(Form5->demonstratedValue(), 500);
     QCOMPARE(Text(Form5, "Label1"), QStringLiteral("Значение Uаим для кодирования = 500."));
     QCOMPARE(draws.remaining(), 0);
-    Click(Form5, "RzURLLabel1");
-    QCOMPARE(Showing(), QStringLiteral("Form9"));
+    QCOMPARE(Follow(Form5, "RzURLLabel1"), QStringLiteral("Form9"));
 
     // First practice run: -37 with one wrong sign of U эт at the start of tact 2.
-    auto* value = Control<QLineEdit>(Form9, "Edit1");
-    QTest::mouseClick(value, Qt::LeftButton);
-    TypeText(value, QStringLiteral("-37"));
+    QLineEdit* value = TypeInto(Form9, "Edit1", QStringLiteral("-37"));
     ClickPracticeInputLink();
     QCOMPARE(Showing(), QStringLiteral("Form6"));
     QCOMPARE(Text(Form6, "Label1"),
@@ -163,8 +165,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
 
     // Second run: back to the input, which still holds -37, then 1000 (the other polarity,
     // segment 6) without a mistake.
-    Click(Form6, "RzURLLabel2");
-    QCOMPARE(Showing(), QStringLiteral("Form9"));
+    QCOMPARE(Follow(Form6, "RzURLLabel2"), QStringLiteral("Form9"));
     QCOMPARE(value->text(), QStringLiteral("-37"));
     OpenPractice(QStringLiteral("1000"));
     QCOMPARE(Showing(), QStringLiteral("Form6"));
@@ -185,8 +186,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     for (const int q : {2, 5, 9})
         finalRun.replies[q - 1] = finalRun.wrongReply(q);
     finalRun.script(draws);
-    Click(Form6, "RzURLLabel1");
-    QCOMPARE(Showing(), QStringLiteral("Form8"));
+    QCOMPARE(Follow(Form6, "RzURLLabel1"), QStringLiteral("Form8"));
     QVERIFY(driver::ReplyToAll(Form8, finalRun.replies, {}));
     QCOMPARE(Form8->questionNo(), 11);
     QCOMPARE(Showing(), QStringLiteral("Form8"));
@@ -202,10 +202,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
 
     // Closing the report ends the program; a watchdog ends a loop the close failed to end.
     QTimer::singleShot(0, Form8, [] { Form8->close(); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    watchdog.start(10000);
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(Showing(), QString());
     QCOMPARE(errors.count(), 1);
