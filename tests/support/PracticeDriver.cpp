@@ -3,32 +3,11 @@
 #include "LabTestSupport.h"
 #include "screens/Unit6.h"
 #include "screens/Unit9.h"
-#include "widgets/DigitCell.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
 
 #include <QPushButton>
 #include <QTest>
-
-namespace {
-
-QString EditName(int number) {
-    return QStringLiteral("Edit") + QString::number(number);
-}
-
-QString RegisterName(int tact) {
-    return EditName(13 + tact);
-}
-
-QString GeneratorName(bool positive, int weight) {
-    return EditName((positive ? 23 : 3) + WeightIndex(weight));
-}
-
-QString SelectorName(int weight) {
-    return EditName(43 + WeightIndex(weight));
-}
-
-} // namespace
 
 PracticeEntries ParseEntries(const QString& text) {
     PracticeEntries entries;
@@ -44,18 +23,17 @@ PracticeEntries ParseEntries(const QString& text) {
 void Enter(QWidget* screen, const PracticeEntries& entries) {
     for (const PracticeEntry& entry : entries) {
         auto* edit = Control<QLineEdit>(screen, qPrintable(entry.control));
-        if (qobject_cast<TNumericField*>(edit)) {
+        // The U эт field takes the whole text; a one-digit cell its first key.
+        const bool numeric = qobject_cast<TNumericField*>(edit) != nullptr;
+        if (numeric)
             edit->selectAll();
-            if (entry.text.isEmpty())
-                QTest::keyClick(edit, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(edit, entry.text);
-        } else if (entry.text.isEmpty()) {
+        if (entry.text.isEmpty())
             QTest::keyClick(edit, Qt::Key_Backspace);
-        } else {
+        else if (numeric)
+            QTest::keyClicks(edit, entry.text);
+        else
             QTest::keyClick(edit, entry.text.front().toLatin1());
-        }
-        if (edit->text() != entry.text && !qobject_cast<TNumericField*>(edit))
+        if (!numeric && edit->text() != entry.text)
             qFatal("%s did not take '%s'", qPrintable(entry.control), qPrintable(entry.text));
     }
 }
@@ -65,18 +43,19 @@ PracticeEntries CoderState(const TCodingTrace& trace, int step) {
     const bool start = step % 2 == 1;
     const std::uint8_t reg = start ? record.registerDuring : record.registerAfter;
     const TReferenceSet& references = start ? record.referencesDuring : record.referencesAfter;
+    const auto cell = [](int number) { return QStringLiteral("Edit%1").arg(number); };
     const auto digit = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
 
+    // Cells: register Edit14.., SegmentSelector Edit43.., Gen1 Edit3.., Gen2 Edit23...
     PracticeEntries entries;
     for (int tact = 1; tact <= 8; ++tact)
-        entries.append({RegisterName(tact), digit(RegisterBit(reg, tact) == 1)});
-    for (const int weight : kReferenceWeights) {
-        entries.append({SelectorName(weight), digit(references.contains(weight))});
-        entries.append({GeneratorName(trace.positive, weight), digit(references.contains(weight))});
+        entries.append({cell(13 + tact), digit(RegisterBit(reg, tact) == 1)});
+    for (std::size_t i = 0; i < references.on.size(); ++i) {
+        entries.append({cell(43 + int(i)), digit(references.on[i])});
+        entries.append({cell((trace.positive ? 23 : 3) + int(i)), digit(references.on[i])});
     }
     if (start)
-        entries.append(
-            {QStringLiteral("Edit22"), QString(QChar::fromLatin1(record.comparatorOutput))});
+        entries.append({cell(22), QString(QChar::fromLatin1(record.comparatorOutput))});
     entries.append({QStringLiteral("RxCalcEdit1"),
                     QString::fromStdString(
                         FormatUet(start ? record.uetDuring : record.uetAfter, trace.positive))});

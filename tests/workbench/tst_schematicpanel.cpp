@@ -10,22 +10,16 @@
 using Flavour = SchematicPanel::Flavour;
 using Row = SchematicPanel::Row;
 Q_DECLARE_METATYPE(SchematicPanel::Flavour)
-Q_DECLARE_METATYPE(SchematicPanel::Row)
 
 class TestSchematicPanel : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { PrepareLabApplication(); }
-    void referenceCellsStandWhereTheLayoutSays_data();
-    void referenceCellsStandWhereTheLayoutSays();
-    void registerCellsStandWhereTheLayoutSays_data();
-    void registerCellsStandWhereTheLayoutSays();
-    void cellsStartAtZero_data();
-    void cellsStartAtZero();
-    void selectorCellsMirrorIntoBothGenerators_data();
-    void selectorCellsMirrorIntoBothGenerators();
-    void generatorCellsDoNotMirror();
+    void cellsStandWhereTheLayoutSays_data();
+    void cellsStandWhereTheLayoutSays();
+    void mirrorRuleRunsFromSelectorToGenerators_data();
+    void mirrorRuleRunsFromSelectorToGenerators();
     void practiceTabOrderRunsRowByRow();
     void practicePictureLiesOverLampsAndUnderInputs();
 };
@@ -38,166 +32,114 @@ struct ScreenWithPanel {
     SchematicPanel panel;
 };
 
-const char* CellPrefix(Flavour flavour) {
-    return flavour == Flavour::Demonstration ? "Label" : "Edit";
+QString CellName(Flavour flavour, int number) {
+    return (flavour == Flavour::Demonstration ? "Label" : "Edit") + QString::number(number);
+}
+
+QString Text(const ScreenWithPanel& s, Row row, int weight) {
+    return SchematicPanel::cellText(s.panel.referenceCell(row, weight));
 }
 
 } // namespace
 
-void TestSchematicPanel::referenceCellsStandWhereTheLayoutSays_data() {
+void TestSchematicPanel::cellsStandWhereTheLayoutSays_data() {
+    // The cells "Label<first>" or "Edit<first>" onwards, left to right along one top.
     QTest::addColumn<Flavour>("flavour");
-    QTest::addColumn<Row>("row");
-    QTest::addColumn<int>("firstNumber");
+    QTest::addColumn<int>("first");
     QTest::addColumn<int>("top");
     QTest::addColumn<QList<int>>("lefts");
-    QTest::newRow("demo Gen1") << Flavour::Demonstration << Row::Gen1 << 3 << 206
+    const Flavour demo = Flavour::Demonstration;
+    const Flavour practice = Flavour::Practice;
+    QTest::newRow("demo Gen1") << demo << 3 << 206
                                << QList<int>{42, 60, 78, 96, 114, 132, 151, 169, 187, 205, 223};
-    QTest::newRow("demo Gen2") << Flavour::Demonstration << Row::Gen2 << 23 << 206
+    QTest::newRow("demo Gen2") << demo << 23 << 206
                                << QList<int>{282, 300, 318, 336, 354, 372, 391, 409, 427, 445, 463};
     QTest::newRow("demo selector")
-        << Flavour::Demonstration << Row::Selector << 43 << 278
-        << QList<int>{172, 191, 209, 227, 245, 263, 282, 300, 318, 336, 354};
-    QTest::newRow("practice Gen1") << Flavour::Practice << Row::Gen1 << 3 << 201
-                                   << QList<int>{37, 56, 74, 92, 110, 128, 147, 165, 183, 201, 219};
+        << demo << 43 << 278 << QList<int>{172, 191, 209, 227, 245, 263, 282, 300, 318, 336, 354};
+    QTest::newRow("demo register")
+        << demo << 14 << 351 << QList<int>{128, 191, 218, 245, 272, 300, 327, 354};
+    QTest::newRow("demo comparator") << demo << 22 << 64 << QList<int>{568};
+    QTest::newRow("practice Gen1")
+        << practice << 3 << 201 << QList<int>{37, 56, 74, 92, 110, 128, 147, 165, 183, 201, 219};
     QTest::newRow("practice Gen2")
-        << Flavour::Practice << Row::Gen2 << 23 << 201
+        << practice << 23 << 201
         << QList<int>{278, 296, 314, 332, 350, 368, 387, 405, 423, 441, 459};
     QTest::newRow("practice selector")
-        << Flavour::Practice << Row::Selector << 43 << 273
+        << practice << 43 << 273
         << QList<int>{169, 187, 205, 223, 241, 259, 278, 296, 314, 332, 350};
+    QTest::newRow("practice register")
+        << practice << 14 << 346 << QList<int>{126, 187, 214, 241, 269, 296, 323, 350};
+    QTest::newRow("practice comparator") << practice << 22 << 68 << QList<int>{566};
 }
 
-void TestSchematicPanel::referenceCellsStandWhereTheLayoutSays() {
+void TestSchematicPanel::cellsStandWhereTheLayoutSays() {
     QFETCH(Flavour, flavour);
-    QFETCH(Row, row);
-    QFETCH(int, firstNumber);
+    QFETCH(int, first);
     QFETCH(int, top);
     QFETCH(QList<int>, lefts);
     ScreenWithPanel s(flavour);
+    // Reference rows hold the weights largest first: 128 the fourth cell, 1 the rightmost.
     const QList<int> weights{1024, 512, 256, 128, 64, 32, 16, 8, 4, 2, 1};
-    QCOMPARE(s.panel.row(row).size(), 11);
-    for (int i = 0; i < weights.size(); ++i) {
-        QWidget* cell = s.panel.referenceCell(row, weights[i]);
-        QVERIFY(cell);
-        QCOMPARE(cell->objectName(),
-                 QString::fromLatin1(CellPrefix(flavour)) + QString::number(firstNumber + i));
+    const Row row = first == 3 ? Row::Gen1 : first == 23 ? Row::Gen2 : Row::Selector;
+    for (int i = 0; i < lefts.size(); ++i) {
+        QWidget* cell = Control<QWidget>(&s.screen, qPrintable(CellName(flavour, first + i)));
         QCOMPARE(cell->pos(), QPoint(lefts[i], top));
-        QCOMPARE(s.panel.row(row).at(i), cell);
-    }
-    // 128 is the fourth of the row, 1 the rightmost.
-    QCOMPARE(s.panel.referenceCell(row, 128), s.panel.row(row).at(3));
-    for (QWidget* cell : s.panel.row(row))
-        QVERIFY(cell->x() <= s.panel.referenceCell(row, 1)->x());
-    QVERIFY(!s.panel.referenceCell(row, 3));
-}
-
-void TestSchematicPanel::registerCellsStandWhereTheLayoutSays_data() {
-    QTest::addColumn<Flavour>("flavour");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<QList<int>>("lefts");
-    QTest::addColumn<QPoint>("comparator");
-    QTest::newRow("demonstration")
-        << Flavour::Demonstration << 351 << QList<int>{128, 191, 218, 245, 272, 300, 327, 354}
-        << QPoint(568, 64);
-    QTest::newRow("practice") << Flavour::Practice << 346
-                              << QList<int>{126, 187, 214, 241, 269, 296, 323, 350}
-                              << QPoint(566, 68);
-}
-
-void TestSchematicPanel::registerCellsStandWhereTheLayoutSays() {
-    QFETCH(Flavour, flavour);
-    QFETCH(int, top);
-    QFETCH(QList<int>, lefts);
-    QFETCH(QPoint, comparator);
-    ScreenWithPanel s(flavour);
-    for (int tact = 1; tact <= 8; ++tact) {
-        QWidget* cell = s.panel.registerCell(tact);
-        QCOMPARE(cell->objectName(),
-                 QString::fromLatin1(CellPrefix(flavour)) + QString::number(13 + tact));
-        QCOMPARE(cell->pos(), QPoint(lefts[tact - 1], top));
-    }
-    QVERIFY(!s.panel.registerCell(0));
-    QVERIFY(!s.panel.registerCell(9));
-    QCOMPARE(s.panel.comparatorCell()->objectName(),
-             QString::fromLatin1(CellPrefix(flavour)) + QStringLiteral("22"));
-    QCOMPARE(s.panel.comparatorCell()->pos(), comparator);
-}
-
-void TestSchematicPanel::cellsStartAtZero_data() {
-    QTest::addColumn<Flavour>("flavour");
-    QTest::newRow("demonstration") << Flavour::Demonstration;
-    QTest::newRow("practice") << Flavour::Practice;
-}
-
-void TestSchematicPanel::cellsStartAtZero() {
-    QFETCH(Flavour, flavour);
-    ScreenWithPanel s(flavour);
-    s.screen.show();
-    QList<QWidget*> cells = s.panel.allRowCells();
-    cells << s.panel.comparatorCell();
-    QCOMPARE(cells.size(), 42);
-    for (QWidget* cell : cells) {
+        // Every cell starts shown with the text "0".
         QCOMPARE(SchematicPanel::cellText(cell), QStringLiteral("0"));
-        QVERIFY(cell->isVisible());
+        QVERIFY(!cell->isHidden());
+        if (first == 14)
+            QCOMPARE(s.panel.registerCell(i + 1), cell);
+        else if (first == 22)
+            QCOMPARE(s.panel.comparatorCell(), cell);
+        else
+            QVERIFY(s.panel.referenceCell(row, weights[i]) == cell &&
+                    s.panel.row(row).at(i) == cell);
     }
-    QVERIFY(s.panel.openSwitch(Row::Gen1)->isVisible());
-    QVERIFY(s.panel.openSwitch(Row::Gen2)->isVisible());
-    QVERIFY(!s.panel.closedSwitch(Row::Gen1)->isVisible());
-    QVERIFY(!s.panel.closedSwitch(Row::Gen2)->isVisible());
+    // Both polarity switches start open.
+    for (const Row generator : {Row::Gen1, Row::Gen2})
+        QVERIFY(!s.panel.openSwitch(generator)->isHidden() &&
+                s.panel.closedSwitch(generator)->isHidden());
 }
 
-void TestSchematicPanel::selectorCellsMirrorIntoBothGenerators_data() {
+void TestSchematicPanel::mirrorRuleRunsFromSelectorToGenerators_data() {
     QTest::addColumn<int>("weight");
-    for (const int weight : {1024, 128, 16, 1})
-        QTest::addRow("%d", weight) << weight;
+    QTest::newRow("128") << 128;
+    QTest::newRow("1") << 1;
 }
 
-void TestSchematicPanel::selectorCellsMirrorIntoBothGenerators() {
+void TestSchematicPanel::mirrorRuleRunsFromSelectorToGenerators() {
     QFETCH(int, weight);
     ScreenWithPanel s(Flavour::Practice);
     QWidget* selector = s.panel.referenceCell(Row::Selector, weight);
     TypeText(selector, QStringLiteral("1"));
-    QCOMPARE(SchematicPanel::cellText(s.panel.referenceCell(Row::Gen1, weight)),
-             QStringLiteral("1"));
-    QCOMPARE(SchematicPanel::cellText(s.panel.referenceCell(Row::Gen2, weight)),
-             QStringLiteral("1"));
+    QCOMPARE(Text(s, Row::Gen1, weight), QStringLiteral("1"));
+    QCOMPARE(Text(s, Row::Gen2, weight), QStringLiteral("1"));
     // Set by the program, emptied by the student: the generators follow either way.
     SchematicPanel::setCellText(selector, QStringLiteral("7"));
-    QCOMPARE(SchematicPanel::cellText(s.panel.referenceCell(Row::Gen2, weight)),
-             QStringLiteral("7"));
+    QCOMPARE(Text(s, Row::Gen2, weight), QStringLiteral("7"));
     QTest::keyClick(selector, Qt::Key_Backspace);
-    QCOMPARE(SchematicPanel::cellText(s.panel.referenceCell(Row::Gen1, weight)), QString());
-    // Only the cells of the same weight move.
-    int ones = 0;
+    QCOMPARE(Text(s, Row::Gen1, weight), QString());
+    // Nothing flows back from a generator cell.
+    TypeText(s.panel.referenceCell(Row::Gen1, weight), QStringLiteral("1"));
+    QCOMPARE(Text(s, Row::Selector, weight), QString());
+    QCOMPARE(Text(s, Row::Gen2, weight), QString());
+    // Only the cells of the one weight have moved.
+    int changed = 0;
     for (QWidget* cell : s.panel.allRowCells())
-        ones += SchematicPanel::cellText(cell) != QLatin1String("0");
-    QCOMPARE(ones, 3);
-}
-
-void TestSchematicPanel::generatorCellsDoNotMirror() {
-    ScreenWithPanel s(Flavour::Practice);
-    TypeText(s.screen.findChild<QWidget*>(QStringLiteral("Edit6")), QStringLiteral("1"));
-    QCOMPARE(SchematicPanel::cellText(Control<QWidget>(&s.screen, "Edit6")), QStringLiteral("1"));
-    QCOMPARE(SchematicPanel::cellText(Control<QWidget>(&s.screen, "Edit46")), QStringLiteral("0"));
-    QCOMPARE(SchematicPanel::cellText(Control<QWidget>(&s.screen, "Edit26")), QStringLiteral("0"));
+        changed += SchematicPanel::cellText(cell) != QLatin1String("0");
+    QCOMPARE(changed, 3);
 }
 
 void TestSchematicPanel::practiceTabOrderRunsRowByRow() {
     ScreenWithPanel s(Flavour::Practice);
     QStringList expected;
-    for (int n = 3; n <= 13; ++n)
-        expected << QStringLiteral("Edit%1").arg(n);
-    for (int n = 23; n <= 33; ++n)
-        expected << QStringLiteral("Edit%1").arg(n);
-    for (int n = 43; n <= 53; ++n)
-        expected << QStringLiteral("Edit%1").arg(n);
-    expected << "RxCalcEdit1"
-             << "Edit22"
-             << "Edit15"
-             << "Edit14";
+    for (const int first : {3, 23, 43})
+        for (int n = first; n < first + 11; ++n)
+            expected << CellName(Flavour::Practice, n);
+    expected += QStringList{"RxCalcEdit1", "Edit22", "Edit15", "Edit14"};
     for (int n = 16; n <= 21; ++n)
-        expected << QStringLiteral("Edit%1").arg(n);
-    expected << "LMDButton1";
+        expected << CellName(Flavour::Practice, n);
+    expected << QStringLiteral("LMDButton1");
 
     QWidget* widget = Control<QWidget>(&s.screen, "Edit3");
     QStringList walked{widget->objectName()};
