@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/LabFrame.h"
 
 #include "screens/Unit1.h"
@@ -12,27 +13,12 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-template <typename Form> std::unique_ptr<Form> CreateForm(Form*& global, const char* name) {
-    auto form = std::make_unique<Form>();
-    form->setObjectName(QString::fromLatin1(name));
-    global = form.get();
-    return form;
-}
-
-bool gEnding = false;
-
-} // namespace
-
 LabFrame::LabFrame()
-    : form1_(CreateForm(Form1, "Form1")), form2_(CreateForm(Form2, "Form2")),
-      form3_(CreateForm(Form3, "Form3")), form4_(CreateForm(Form4, "Form4")),
-      form5_(CreateForm(Form5, "Form5")), form8_(CreateForm(Form8, "Form8")),
-      form6_(CreateForm(Form6, "Form6")), form7_(CreateForm(Form7, "Form7")),
-      form9_(CreateForm(Form9, "Form9")) {
-    gEnding = false;
-}
+    : form1_(createForm(Form1, "Form1")), form2_(createForm(Form2, "Form2")),
+      form3_(createForm(Form3, "Form3")), form4_(createForm(Form4, "Form4")),
+      form5_(createForm(Form5, "Form5")), form8_(createForm(Form8, "Form8")),
+      form6_(createForm(Form6, "Form6")), form7_(createForm(Form7, "Form7")),
+      form9_(createForm(Form9, "Form9")) {}
 
 LabFrame::~LabFrame() {
     // The screens go in reverse order of creation with the members; the program-wide
@@ -48,15 +34,24 @@ LabFrame::~LabFrame() {
     Form9 = nullptr;
 }
 
+template <typename Form>
+std::unique_ptr<Form> LabFrame::createForm(Form*& global, const char* name) {
+    auto form = std::make_unique<Form>();
+    form->setObjectName(QString::fromLatin1(name));
+    connect(form.get(), &LabScreen::closed, this, &LabFrame::endProgram);
+    global = form.get();
+    return form;
+}
+
 void LabFrame::start() {
     Form1->showScreen();
 }
 
 void LabFrame::endProgram() {
-    if (gEnding)
+    // Closing the main window below reports its own close; the program ends once.
+    if (ending_)
         return;
-    gEnding = true;
-    if (Form1)
-        Form1->close();
+    ending_ = true;
+    Form1->close();
     QCoreApplication::exit(0);
 }

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QObject>
 #include <memory>
 
+class LabScreen;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -13,21 +16,23 @@ class TForm8;
 class TForm9;
 
 // Creates the nine screens hidden, in the lab's fixed order, sets the program-wide
-// Form1 ... Form9, and owns them until the program ends.
-class LabFrame {
+// Form1 ... Form9, owns them until the program ends, and ends the program when any of
+// them is closed.
+class LabFrame : public QObject {
+    Q_OBJECT
 public:
     LabFrame();
-    ~LabFrame();
-    LabFrame(const LabFrame&) = delete;
-    LabFrame& operator=(const LabFrame&) = delete;
+    ~LabFrame() override;
 
     // Shows the main window, the title screen.
     void start();
 
-    // The close rule: close the main window and end the application with exit code 0.
-    static void endProgram();
-
 private:
+    template <typename Form> std::unique_ptr<Form> createForm(Form*& global, const char* name);
+    // The close rule: close the main window and end the application with exit code 0.
+    void endProgram();
+
+    bool ending_ = false;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;

@@ -1,5 +1,5 @@
 #include "app/LabFrame.h"
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QApplication>
 

@@ -5,11 +5,11 @@
 
 namespace {
 
-constexpr std::uint8_t TactMask(int tact) {
+constexpr std::uint8_t tactMask(int tact) {
     return static_cast<std::uint8_t>(0x80u >> (tact - 1));
 }
 
-constexpr int SegmentOf(std::uint8_t reg) {
+constexpr int segmentOf(std::uint8_t reg) {
     return (reg >> 4) & 7;
 }
 
@@ -29,7 +29,7 @@ TCodingTrace BuildCodingTrace(std::int32_t uaim) {
         TTactRecord& record = trace.tacts[static_cast<std::size_t>(tact - 1)];
         record.tact = tact;
         record.bitName = kBitNames[static_cast<std::size_t>(tact - 1)];
-        record.registerDuring = reg | TactMask(tact);
+        record.registerDuring = reg | tactMask(tact);
         record.trialWeight = 0;
         record.referencesDuring = kept;
 
@@ -38,10 +38,10 @@ TCodingTrace BuildCodingTrace(std::int32_t uaim) {
             if (tact <= 4) {
                 // A segment bit is tried with the lower boundary of the segment that the bit
                 // would select, switched on alone.
-                record.trialWeight = kSegments[SegmentOf(record.registerDuring)].base;
+                record.trialWeight = kSegments[segmentOf(record.registerDuring)].base;
                 record.referencesDuring = TReferenceSet{};
             } else {
-                record.trialWeight = kSegments[SegmentOf(reg)].stepReferences[tact - 5];
+                record.trialWeight = kSegments[segmentOf(reg)].stepReferences[tact - 5];
             }
             record.referencesDuring.set(record.trialWeight, true);
             bit = magnitude >= record.referencesDuring.sum();
@@ -62,7 +62,7 @@ TCodingTrace BuildCodingTrace(std::int32_t uaim) {
     }
 
     trace.codeWord = reg;
-    trace.segment = SegmentOf(reg);
+    trace.segment = segmentOf(reg);
     trace.baseReference = kSegments[trace.segment].base;
     trace.step = kSegments[trace.segment].step;
     trace.finalLevel = kept.sum();

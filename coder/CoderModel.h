@@ -10,7 +10,7 @@
 constexpr std::array<int, 11> kReferenceWeights{1024, 512, 256, 128, 64, 32, 16, 8, 4, 2, 1};
 
 // Position of a weight in kReferenceWeights, -1 when it is not a reference weight.
-constexpr int WeightIndex(int weight) {
+constexpr int weightIndex(int weight) {
     for (std::size_t i = 0; i < kReferenceWeights.size(); ++i) {
         if (kReferenceWeights[i] == weight) {
             return static_cast<int>(i);
@@ -24,12 +24,12 @@ struct TReferenceSet {
     std::array<bool, 11> on{}; // index 0 = 1024 Δ ... index 10 = 1 Δ
 
     constexpr bool contains(int weight) const {
-        const int index = WeightIndex(weight);
+        const int index = weightIndex(weight);
         return index >= 0 && on[static_cast<std::size_t>(index)];
     }
     // Weights that are not reference weights are ignored.
     constexpr void set(int weight, bool value) {
-        const int index = WeightIndex(weight);
+        const int index = weightIndex(weight);
         if (index >= 0) {
             on[static_cast<std::size_t>(index)] = value;
         }
@@ -46,14 +46,14 @@ struct TReferenceSet {
     bool operator==(const TReferenceSet&) const = default;
 };
 
-struct TSegment {
+struct Segment {
     int base;                          // lower boundary; 0 means no base reference is on
     int step;                          // Δi
     std::array<int, 4> stepReferences; // tried in tacts 5..8: 8Δi, 4Δi, 2Δi, Δi
 };
 
 // Indexed by the segment number X Y Z.
-constexpr std::array<TSegment, 8> kSegments{{
+constexpr std::array<Segment, 8> kSegments{{
     {0, 1, {8, 4, 2, 1}},
     {16, 1, {8, 4, 2, 1}},
     {32, 2, {16, 8, 4, 2}},
@@ -68,7 +68,7 @@ constexpr std::array<TSegment, 8> kSegments{{
 constexpr std::array<char, 8> kBitNames{'P', 'X', 'Y', 'Z', 'A', 'B', 'C', 'D'};
 
 // Bit of tact 1..8 in a register or code word; tact 1 (P) is the most significant bit.
-constexpr int RegisterBit(std::uint8_t reg, int tact) {
+constexpr int registerBit(std::uint8_t reg, int tact) {
     return (reg >> (8 - tact)) & 1;
 }
 

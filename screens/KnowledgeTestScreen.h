@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 
 #include <QFont>
 #include <QPoint>
@@ -11,16 +11,16 @@
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class TLabel;
-class TLinkLabel;
-class TRadioGroup;
-class TReadOnlyText;
+class Label;
+class LinkLabel;
+class RadioGroup;
+class ReadOnlyText;
 
 // ---- Question banks -------------------------------------------------------------------
 
 // A question answered by picking one of three options; `key` is the bank number (1 to 3)
 // of the option whose text is right.
-struct TChoiceQuestion {
+struct ChoiceQuestion {
     QStringView text;
     std::array<QStringView, 3> options;
     int key;
@@ -28,7 +28,7 @@ struct TChoiceQuestion {
 
 // A fixed question asked in one of `count` variants that differ only in the value shown;
 // every variant has its complete text and its key text.
-struct TVariantQuestion {
+struct VariantQuestion {
     int count;
     std::array<QStringView, 6> texts;
     std::array<QStringView, 6> keys;
@@ -36,35 +36,35 @@ struct TVariantQuestion {
 
 // ---- Judging --------------------------------------------------------------------------
 
-enum class TAnswerKind {
+enum class AnswerKind {
     Choice, // the selected option's text equals the key text
     Number, // the number field's value equals the key number exactly
     Digits, // the text must be a 32-bit whole number, then equals the key text
     Word,   // the text equals the key text, nothing checked first
 };
 
-struct TAnswerKey {
-    TAnswerKind kind;
+struct AnswerKey {
+    AnswerKind kind;
     QString text;
     double number = 0.0;
 };
 
 // What the student has entered, whichever field the question uses.
-struct TAnswerInput {
+struct AnswerInput {
     QString selected;
     QString text;
     double number = 0.0;
 };
 
-enum class TVerdict { Right, Wrong, Refused };
+enum class Verdict { Right, Wrong, Refused };
 
 // Texts are compared character for character: case, blanks and leading zeros all count.
-TVerdict JudgeAnswer(const TAnswerKey& key, const TAnswerInput& input);
+Verdict judgeAnswer(const AnswerKey& key, const AnswerInput& input);
 
 // The three bank numbers of a choice question's options in the order they are listed.
 // The second and third are drawn again while they repeat an earlier one, at most 10001 and
 // 100001 draws; when a bound runs out the repeat stands.
-std::array<int, 3> DrawOptionOrder();
+std::array<int, 3> drawOptionOrder();
 
 // ---- The test screen ------------------------------------------------------------------
 
@@ -94,7 +94,7 @@ protected:
     KnowledgeTestScreen(const QString& caption, QSize clientSize, const Layout& layout);
 
     // The key of question q (1 to 10) as it is put up now.
-    virtual TAnswerKey answerKey(int q) const = 0;
+    virtual AnswerKey answerKey(int q) const = 0;
     // The value of the number field, for tests that have one.
     virtual double enteredNumber() const { return 0.0; }
     // Puts up question n (2 to 10) after question n - 1 has been judged.
@@ -109,9 +109,9 @@ protected:
     void setQuestionCaption(int n);
     void setQuestionText(QStringView text);
     // Question text and the three options in a freshly drawn order, none selected.
-    void putUpChoice(const TChoiceQuestion& question);
+    void putUpChoice(const ChoiceQuestion& question);
     // Draws the variant of a fixed question into QuestionVariant and shows its text.
-    void putUpVariant(const TVariantQuestion& question);
+    void putUpVariant(const VariantQuestion& question);
     // WrongCount, WrongList and the two counts in Label5 and Label6.
     void countResults();
 
@@ -123,16 +123,16 @@ protected:
     void RzURLLabel2Click();
 
     QGroupBox* LMDGroupBox1;
-    TReadOnlyText* RichEdit1;
-    TRadioGroup* LMDRadioGroup1;
+    ReadOnlyText* RichEdit1;
+    RadioGroup* LMDRadioGroup1;
     QLineEdit* Edit1;
     QWidget* Panel1;
     QWidget* Image1;
     QPushButton* LMDButton1;
-    TLabel* Label4;
-    TLabel* Label5;
-    TLabel* Label6;
-    TLinkLabel* RzURLLabel2;
+    Label* Label4;
+    Label* Label5;
+    Label* Label6;
+    LinkLabel* RzURLLabel2;
 
     // Number of the question on the screen; 11 once the tenth has been judged.
     int QuestionNo = 1;

@@ -1,6 +1,6 @@
 #include "screens/TheoryFigures.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -301,7 +301,7 @@ void DrawDecisionTree(QPainter& painter) {
 
 } // namespace
 
-void PaintFigure1(QPainter& painter) {
+void paintFigure1(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -311,7 +311,7 @@ void PaintFigure1(QPainter& painter) {
     painter.restore();
 }
 
-void PaintTable1(QPainter& painter) {
+void paintTable1(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -10,10 +10,10 @@ namespace TheoryFigures {
 
 // Figure 1: the segmented compression characteristic.
 inline constexpr QSize kFigure1Size{461, 324};
-void PaintFigure1(QPainter& painter);
+void paintFigure1(QPainter& painter);
 
 // Table 1: how the tacts 2 to 4 choose the segment's base reference.
 inline constexpr QSize kTable1Size{554, 265};
-void PaintTable1(QPainter& painter);
+void paintTable1(QPainter& painter);
 
 } // namespace TheoryFigures

@@ -13,9 +13,9 @@ const QString kOccupation = QStringLiteral("Лабораторно-практи�
 // A title line in the fixed box it shares with its shadow. The shadow is white on an opaque
 // button face and goes first, so the dark line drawn next, two pixels to the left, covers
 // most of it and leaves a light edge on the right.
-TLabel* MakeTitleLine(QWidget* parent, const char* name, const QRect& box, const QString& text,
+Label* makeTitleLine(QWidget* parent, const char* name, const QRect& box, const QString& text,
                       bool shadow) {
-    TLabel* label = MakeLabel(parent, name, box.topLeft(), text, LabStyle::sans(18, true));
+    Label* label = makeLabel(parent, name, box.topLeft(), text, LabStyle::sans(18, true));
     label->setFixedSize(box.size());
     label->setAlignment(Qt::AlignCenter);
     if (shadow) {
@@ -29,16 +29,16 @@ TLabel* MakeTitleLine(QWidget* parent, const char* name, const QRect& box, const
 
 TForm1::TForm1()
     : LabScreen(kOccupation + QLatin1Char(' ') + kTopic, QSize(412, 207), Border::Fixed) {
-    Label5 = MakeTitleLine(this, "Label5", {10, 40, 400, 24}, kTopic, true);
-    Label4 = MakeTitleLine(this, "Label4", {8, 40, 400, 24}, kTopic, false);
-    Label1 = MakeLabel(this, "Label1", {136, 184}, QStringLiteral("Новосибирск, 2026"));
+    Label5 = makeTitleLine(this, "Label5", {10, 40, 400, 24}, kTopic, true);
+    Label4 = makeTitleLine(this, "Label4", {8, 40, 400, 24}, kTopic, false);
+    Label1 = makeLabel(this, "Label1", {136, 184}, QStringLiteral("Новосибирск, 2026"));
     Label1->setFixedSize(133, 16);
     Label1->setAlignment(Qt::AlignCenter);
-    Label3 = MakeTitleLine(this, "Label3", {26, 8, 360, 24}, kOccupation, true);
-    Label2 = MakeTitleLine(this, "Label2", {24, 8, 360, 24}, kOccupation, false);
-    RzURLLabel1 = MakeLink(this, "RzURLLabel1", {152, 112}, QStringLiteral("Начать работу >>"));
+    Label3 = makeTitleLine(this, "Label3", {26, 8, 360, 24}, kOccupation, true);
+    Label2 = makeTitleLine(this, "Label2", {24, 8, 360, 24}, kOccupation, false);
+    RzURLLabel1 = makeLink(this, "RzURLLabel1", {152, 112}, QStringLiteral("Начать работу >>"));
     RzURLLabel1->setFixedSize(115, 16);
-    connect(RzURLLabel1, &TLinkLabel::clicked, this, &TForm1::RzURLLabel1Click);
+    connect(RzURLLabel1, &LinkLabel::clicked, this, &TForm1::RzURLLabel1Click);
 }
 
 void TForm1::RzURLLabel1Click() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 
-class TLabel;
-class TLinkLabel;
+class Label;
+class LinkLabel;
 
 // Title screen.
 class TForm1 : public LabScreen {
@@ -15,12 +15,12 @@ private:
     void RzURLLabel1Click();
 
     // In drawing order: each white shadow lies below its dark line.
-    TLabel* Label5;
-    TLabel* Label4;
-    TLabel* Label1;
-    TLabel* Label3;
-    TLabel* Label2;
-    TLinkLabel* RzURLLabel1;
+    Label* Label5;
+    Label* Label4;
+    Label* Label1;
+    Label* Label3;
+    Label* Label2;
+    LinkLabel* RzURLLabel1;
 };
 
 extern TForm1* Form1;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 
-class TLabel;
-class TLinkLabel;
+class Label;
+class LinkLabel;
 
 // Work procedure.
 class TForm2 : public LabScreen {
@@ -14,13 +14,13 @@ public:
 private:
     void RzURLLabel1Click();
 
-    TLabel* Label1;
-    TLabel* Label2;
-    TLabel* Label3;
-    TLabel* Label4;
-    TLabel* Label5;
-    TLabel* Label7;
-    TLinkLabel* RzURLLabel1;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Label* Label5;
+    Label* Label7;
+    LinkLabel* RzURLLabel1;
 };
 
 extern TForm2* Form2;

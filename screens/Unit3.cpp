@@ -15,7 +15,7 @@ TForm3* Form3 = nullptr;
 
 // Resources of a static library register only when asked to, and only from the global
 // namespace.
-static void RegisterTheoryResources() {
+static void registerTheoryResources() {
     Q_INIT_RESOURCE(theory);
 }
 
@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kColumnWidth = 570;
 
-QString LoadTheoryText(const QString& name) {
-    static const bool registered = (RegisterTheoryResources(), true);
+QString loadTheoryText(const QString& name) {
+    static const bool registered = (registerTheoryResources(), true);
     Q_UNUSED(registered);
     QFile file(QStringLiteral(":/theory/%1.txt").arg(name));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -37,26 +37,26 @@ QString LoadTheoryText(const QString& name) {
     return text;
 }
 
-TReadOnlyText* MakeTextBlock(QWidget* column, const char* name, const QRect& geometry,
+ReadOnlyText* makeTextBlock(QWidget* column, const char* name, const QRect& geometry,
                              const QString& accessibleName) {
-    auto* block = new TReadOnlyText(LabStyle::sans(16), Qt::white, column);
+    auto* block = new ReadOnlyText(LabStyle::sans(16), Qt::white, column);
     // A block is a page of the column: it holds its whole text, the column scrolls.
     block->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     block->setAccessibleName(accessibleName);
-    return Place(block, name, geometry);
+    return place(block, name, geometry);
 }
 
-TPicture* MakeFigure(QWidget* column, const char* name, const QRect& box, QSize natural,
-                     TPicture::Drawing drawing, const QString& accessibleName) {
-    auto* picture = new TPicture(natural, std::move(drawing), column);
+Picture* makeFigure(QWidget* column, const char* name, const QRect& box, QSize natural,
+                     Picture::Drawing drawing, const QString& accessibleName) {
+    auto* picture = new Picture(natural, std::move(drawing), column);
     picture->setAccessibleName(accessibleName);
-    return Place(picture, name, box);
+    return place(picture, name, box);
 }
 
 } // namespace
 
 TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QSize(590, 441), Border::Fixed) {
-    ScrollBox1 = Place(new QScrollArea(this), "ScrollBox1", rect());
+    ScrollBox1 = place(new QScrollArea(this), "ScrollBox1", rect());
     ScrollBox1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -73,21 +73,21 @@ TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QS
     column->setAutoFillBackground(true);
 
     // Created in content order, so the last text block lies over the foot of Figure 2.
-    RzRichEdit1 = MakeTextBlock(column, "RzRichEdit1", {0, 0, kColumnWidth, 735},
+    RzRichEdit1 = makeTextBlock(column, "RzRichEdit1", {0, 0, kColumnWidth, 735},
                                 QStringLiteral("Краткая теория. Кодирование"));
-    Image1 = MakeFigure(column, "Image1", {0, 735, kColumnWidth, 325}, TheoryFigures::kFigure1Size,
-                        TheoryFigures::PaintFigure1, QStringLiteral("Рисунок 1"));
-    RzRichEdit11 = MakeTextBlock(column, "RzRichEdit11", {0, 1060, kColumnWidth, 754},
+    Image1 = makeFigure(column, "Image1", {0, 735, kColumnWidth, 325}, TheoryFigures::kFigure1Size,
+                        TheoryFigures::paintFigure1, QStringLiteral("Рисунок 1"));
+    RzRichEdit11 = makeTextBlock(column, "RzRichEdit11", {0, 1060, kColumnWidth, 754},
                                  QStringLiteral("Сегментированная характеристика компрессии"));
-    Image2 = MakeFigure(column, "Image2", {0, 1814, kColumnWidth, 275}, TheoryFigures::kTable1Size,
-                        TheoryFigures::PaintTable1, QStringLiteral("Таблица 1"));
-    RzRichEdit2 = MakeTextBlock(column, "RzRichEdit2", {0, 2089, kColumnWidth, 209},
+    Image2 = makeFigure(column, "Image2", {0, 1814, kColumnWidth, 275}, TheoryFigures::kTable1Size,
+                        TheoryFigures::paintTable1, QStringLiteral("Таблица 1"));
+    RzRichEdit2 = makeTextBlock(column, "RzRichEdit2", {0, 2089, kColumnWidth, 209},
                                 QStringLiteral("Алгоритм выбора основных эталонов"));
-    Image3 = MakeFigure(column, "Image3", {0, 2298, kColumnWidth, 406}, Schematic::kFigure2Size,
-                        Schematic::PaintFigure2, QStringLiteral("Рисунок 2"));
-    RzRichEdit3 = MakeTextBlock(column, "RzRichEdit3", {0, 2651, 567, 480},
+    Image3 = makeFigure(column, "Image3", {0, 2298, kColumnWidth, 406}, Schematic::kFigure2Size,
+                        Schematic::paintFigure2, QStringLiteral("Рисунок 2"));
+    RzRichEdit3 = makeTextBlock(column, "RzRichEdit3", {0, 2651, 567, 480},
                                 QStringLiteral("Нелинейный кодер взвешивающего типа"));
-    RzURLLabel1 = MakeLink(column, "RzURLLabel1", {176, 3131},
+    RzURLLabel1 = makeLink(column, "RzURLLabel1", {176, 3131},
                            QStringLiteral("Перейти к вводному тесту >>"), LabStyle::verdana(13));
     RzURLLabel1->setFixedSize(209, 27);
     ScrollBox1->setWidget(column);
@@ -96,7 +96,7 @@ TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QS
     setTabOrder(RzRichEdit11, RzRichEdit2);
     setTabOrder(RzRichEdit2, RzRichEdit3);
 
-    connect(RzURLLabel1, &TLinkLabel::clicked, this, &TForm3::RzURLLabel1Click);
+    connect(RzURLLabel1, &LinkLabel::clicked, this, &TForm3::RzURLLabel1Click);
 }
 
 void TForm3::FormActivate() {
@@ -107,10 +107,10 @@ void TForm3::FormActivate() {
     if (opened_)
         return;
     opened_ = true;
-    RzRichEdit1->setPlainText(LoadTheoryText(QStringLiteral("block1")));
-    RzRichEdit11->setPlainText(LoadTheoryText(QStringLiteral("block11")));
-    RzRichEdit2->setPlainText(LoadTheoryText(QStringLiteral("block2")));
-    RzRichEdit3->setPlainText(LoadTheoryText(QStringLiteral("block3")));
+    RzRichEdit1->setPlainText(loadTheoryText(QStringLiteral("block1")));
+    RzRichEdit11->setPlainText(loadTheoryText(QStringLiteral("block11")));
+    RzRichEdit2->setPlainText(loadTheoryText(QStringLiteral("block2")));
+    RzRichEdit3->setPlainText(loadTheoryText(QStringLiteral("block3")));
     ScrollBox1->verticalScrollBar()->setValue(kStoredScrollTop);
 }
 

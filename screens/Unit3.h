@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 
 class QScrollArea;
-class TLinkLabel;
-class TPicture;
-class TReadOnlyText;
+class LinkLabel;
+class Picture;
+class ReadOnlyText;
 
 // Theory reader: one scrolled column of text blocks and figures, the link at its end.
 class TForm3 : public LabScreen {
@@ -24,14 +24,14 @@ private:
     void RzURLLabel1Click();
 
     QScrollArea* ScrollBox1;
-    TReadOnlyText* RzRichEdit1;
-    TPicture* Image1;
-    TReadOnlyText* RzRichEdit11;
-    TPicture* Image2;
-    TReadOnlyText* RzRichEdit2;
-    TPicture* Image3;
-    TReadOnlyText* RzRichEdit3;
-    TLinkLabel* RzURLLabel1;
+    ReadOnlyText* RzRichEdit1;
+    Picture* Image1;
+    ReadOnlyText* RzRichEdit11;
+    Picture* Image2;
+    ReadOnlyText* RzRichEdit2;
+    Picture* Image3;
+    ReadOnlyText* RzRichEdit3;
+    LinkLabel* RzURLLabel1;
 
     bool opened_ = false;
 };

@@ -1,6 +1,6 @@
 #include "screens/Unit4.h"
 
-#include "app/RandomDraw.h"
+#include "logic/RandomDraw.h"
 #include "screens/Unit5.h"
 #include "widgets/Controls.h"
 #include "widgets/NumericField.h"
@@ -18,7 +18,7 @@ namespace {
 // Pool questions 1 to 7, asked at positions 1 to 4. Pool question 6 takes a number.
 constexpr int kPoolSize = 7;
 constexpr int kNumberPool = 6;
-constexpr std::array<TChoiceQuestion, kPoolSize> kPool{{
+constexpr std::array<ChoiceQuestion, kPoolSize> kPool{{
     {u"Каковы функции компаратора?",
      {u"Преобразование сигнала в параллельном коде в последовательный во времени код.",
       u"Подключение или отключение основных и дополнительных эталонов.",
@@ -77,16 +77,16 @@ constexpr std::array<double, 10> kQuestion5Keys{3, 7, 15, 31, 63, 127, 255, 511,
 constexpr QStringView kQuestion6Text =
     u"Определить номер сегмента при нелинейном кодирование отсчета UАИМ-2гр =";
 constexpr int kQuestion6Amplitudes = 2048;
-struct TSegmentKey {
+struct SegmentKey {
     int lastAmplitude;
     double key;
 };
-constexpr std::array<TSegmentKey, 8> kQuestion6Keys{
+constexpr std::array<SegmentKey, 8> kQuestion6Keys{
     {{15, 0}, {31, 1}, {63, 2}, {127, 3}, {255, 4}, {511, 5}, {1023, 6}, {2047, 7}}};
 
 // Questions 7 to 10: digits answers.
 constexpr int kFirstDigitsQuestion = 7;
-constexpr std::array<TVariantQuestion, 4> kDigitsQuestions{{
+constexpr std::array<VariantQuestion, 4> kDigitsQuestions{{
     // Question 7
     {5,
      {
@@ -130,14 +130,14 @@ constexpr std::array<TVariantQuestion, 4> kDigitsQuestions{{
      {u"01000010", u"00110101", u"01010111", u"00101001", u"01100000"}},
 }};
 
-double Question6Key(int amplitude) {
-    for (const TSegmentKey& segment : kQuestion6Keys)
+double question6Key(int amplitude) {
+    for (const SegmentKey& segment : kQuestion6Keys)
         if (amplitude <= segment.lastAmplitude)
             return segment.key;
     return kQuestion6Keys.back().key;
 }
 
-KnowledgeTestScreen::Layout IntroLayout() {
+KnowledgeTestScreen::Layout introLayout() {
     return {.questionTextTop = 16,
             .answerGroupLeft = 16,
             .answerCaptionFont = LabStyle::sans(12),
@@ -152,15 +152,15 @@ KnowledgeTestScreen::Layout IntroLayout() {
 } // namespace
 
 TForm4::TForm4()
-    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), IntroLayout()) {
-    Label1 = MakeLabel(
+    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), introLayout()) {
+    Label1 = makeLabel(
         this, "Label1", {40, 24},
         QStringLiteral("Вам будет задано 10 вопросов и вы должны ответить на них без ошибок. При"));
-    Label2 = MakeLabel(this, "Label2", {104, 48},
+    Label2 = makeLabel(this, "Label2", {104, 48},
                        QStringLiteral("наличии ошибок, вам будет необходимо повторить тест."));
-    RzURLLabel1 = MakeLink(this, "RzURLLabel1", {240, 152}, QStringLiteral("Начать тест"));
+    RzURLLabel1 = makeLink(this, "RzURLLabel1", {240, 152}, QStringLiteral("Начать тест"));
 
-    RxCalcEdit1 = Place(new TNumericField(this), "RxCalcEdit1", {32, 152, 73, 21});
+    RxCalcEdit1 = place(new NumericField(this), "RxCalcEdit1", {32, 152, 73, 21});
     RxCalcEdit1->setDecimals(3);
     RxCalcEdit1->setDisplayFormat(QStringLiteral(",0.###"));
     RxCalcEdit1->setBackground(Qt::white);
@@ -169,18 +169,18 @@ TForm4::TForm4()
     // It shares the place of Edit1 inside the answer frame; the unit stands to its right.
     Panel1->raise();
 
-    Label3 = MakeLabel(this, "Label3", {104, 200}, QStringLiteral("Неправильных ответов:"));
-    RzURLLabel3 = MakeLink(this, "RzURLLabel3", {280, 328},
+    Label3 = makeLabel(this, "Label3", {104, 200}, QStringLiteral("Неправильных ответов:"));
+    RzURLLabel3 = makeLink(this, "RzURLLabel3", {280, 328},
                            QStringLiteral("Перейти к демонстрации работы кодера >>"));
 
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              LMDGroupBox1, LMDRadioGroup1, RxCalcEdit1, LMDButton1, Label3, RzURLLabel3})
         hidden->hide();
 
-    connect(RzURLLabel1, &TLinkLabel::clicked, this, &TForm4::RzURLLabel1Click);
-    connect(RxCalcEdit1, &TNumericField::clicked, this, &TForm4::RxCalcEdit1Click);
-    connect(RxCalcEdit1, &TNumericField::valueChanged, this, &TForm4::RxCalcEdit1Change);
-    connect(RzURLLabel3, &TLinkLabel::clicked, this, &TForm4::RzURLLabel3Click);
+    connect(RzURLLabel1, &LinkLabel::clicked, this, &TForm4::RzURLLabel1Click);
+    connect(RxCalcEdit1, &NumericField::clicked, this, &TForm4::RxCalcEdit1Click);
+    connect(RxCalcEdit1, &NumericField::valueChanged, this, &TForm4::RxCalcEdit1Change);
+    connect(RzURLLabel3, &LinkLabel::clicked, this, &TForm4::RzURLLabel3Click);
 }
 
 void TForm4::FormShow() {
@@ -220,7 +220,7 @@ void TForm4::RzURLLabel1Click() {
 
 void TForm4::putUpPoolQuestion(int position) {
     const int pool = PoolPick[position - 1];
-    const TChoiceQuestion& question = kPool[pool - 1];
+    const ChoiceQuestion& question = kPool[pool - 1];
     if (pool != kNumberPool) {
         putUpChoice(question);
         return;
@@ -262,20 +262,20 @@ void TForm4::putUpQuestion(int n) {
     }
 }
 
-TAnswerKey TForm4::answerKey(int q) const {
+AnswerKey TForm4::answerKey(int q) const {
     if (q <= 4) {
         const int pool = PoolPick[q - 1];
         if (pool == kNumberPool)
-            return {TAnswerKind::Number, {}, kNumberPoolKey};
-        const TChoiceQuestion& question = kPool[pool - 1];
-        return {TAnswerKind::Choice, question.options[question.key - 1].toString()};
+            return {AnswerKind::Number, {}, kNumberPoolKey};
+        const ChoiceQuestion& question = kPool[pool - 1];
+        return {AnswerKind::Choice, question.options[question.key - 1].toString()};
     }
     if (q == 5)
-        return {TAnswerKind::Number, {}, kQuestion5Keys[QuestionVariant - kQuestion5FirstWidth]};
+        return {AnswerKind::Number, {}, kQuestion5Keys[QuestionVariant - kQuestion5FirstWidth]};
     if (q == 6)
-        return {TAnswerKind::Number, {}, Question6Key(QuestionVariant)};
-    const TVariantQuestion& question = kDigitsQuestions[q - kFirstDigitsQuestion];
-    return {TAnswerKind::Digits, question.keys[QuestionVariant - 1].toString()};
+        return {AnswerKind::Number, {}, question6Key(QuestionVariant)};
+    const VariantQuestion& question = kDigitsQuestions[q - kFirstDigitsQuestion];
+    return {AnswerKind::Digits, question.keys[QuestionVariant - 1].toString()};
 }
 
 double TForm4::enteredNumber() const {

@@ -2,9 +2,9 @@
 
 #include "screens/KnowledgeTestScreen.h"
 
-class TLabel;
-class TLinkLabel;
-class TNumericField;
+class Label;
+class LinkLabel;
+class NumericField;
 
 // Intro test: instructions, then ten questions on the coder's blocks and coding arithmetic
 // with choice, number and digits answers, then the results with the way on.
@@ -15,7 +15,7 @@ public:
 
 protected:
     void FormShow() override;
-    TAnswerKey answerKey(int q) const override;
+    AnswerKey answerKey(int q) const override;
     double enteredNumber() const override;
     void putUpQuestion(int n) override;
     void showResults() override;
@@ -28,12 +28,12 @@ private:
     // Pool question PoolPick[position - 1] into the question area.
     void putUpPoolQuestion(int position);
 
-    TLabel* Label1;
-    TLabel* Label2;
-    TLinkLabel* RzURLLabel1;
-    TNumericField* RxCalcEdit1;
-    TLabel* Label3;
-    TLinkLabel* RzURLLabel3;
+    Label* Label1;
+    Label* Label2;
+    LinkLabel* RzURLLabel1;
+    NumericField* RxCalcEdit1;
+    Label* Label3;
+    LinkLabel* RzURLLabel3;
 };
 
 extern TForm4* Form4;

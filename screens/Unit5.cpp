@@ -1,6 +1,6 @@
 #include "screens/Unit5.h"
 
-#include "app/RandomDraw.h"
+#include "logic/RandomDraw.h"
 #include "screens/Unit9.h"
 #include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
@@ -15,12 +15,12 @@ namespace {
 
 constexpr int kStepsPerCycle = 16;
 
-QString ValueStatus(std::int32_t uaim) {
+QString valueStatus(std::int32_t uaim) {
     return QStringLiteral("Значение Uаим для кодирования = ") + QString::number(uaim) +
            QLatin1Char('.');
 }
 
-QString Bit(bool on) {
+QString bitText(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
@@ -28,90 +28,90 @@ QString Bit(bool on) {
 
 TForm5::TForm5()
     : LabScreen(QStringLiteral("Демонстрация работы нелинейного кодера"), QSize(604, 523)),
-      Panel(this, SchematicPanel::Flavour::Demonstration), Trace(BuildCodingTrace(0)) {
-    connect(Panel.stepButton(), &QPushButton::clicked, this, &TForm5::LMDButton2Click);
-    connect(Panel.practiceLink(), &TLinkLabel::clicked, this, &TForm5::RzURLLabel1Click);
+      panel_(this, SchematicPanel::Flavour::Demonstration), trace_(BuildCodingTrace(0)) {
+    connect(panel_.stepButton(), &QPushButton::clicked, this, &TForm5::LMDButton2Click);
+    connect(panel_.practiceLink(), &LinkLabel::clicked, this, &TForm5::RzURLLabel1Click);
 }
 
 void TForm5::FormShow() {
-    DrawValue();
+    drawValue();
 }
 
-void TForm5::DrawValue() {
+void TForm5::drawValue() {
     // A zero is drawn again once; the second draw stands, even a zero.
-    Uaim = DrawAvoiding([] { return DrawRandom(4001) - 2000; }, {0}, 2);
-    Trace = BuildCodingTrace(Uaim);
-    Panel.statusLine()->setText(ValueStatus(Uaim));
-    Panel.uaimField()->setText(QString::number(Uaim));
+    uaim_ = drawAvoiding([] { return DrawRandom(4001) - 2000; }, {0}, 2);
+    trace_ = BuildCodingTrace(uaim_);
+    panel_.statusLine()->setText(valueStatus(uaim_));
+    panel_.uaimField()->setText(QString::number(uaim_));
 }
 
 void TForm5::LMDButton2Click() {
-    ++StepCount;
-    if (StepCount > kStepsPerCycle) {
-        Restart();
+    ++stepCount_;
+    if (stepCount_ > kStepsPerCycle) {
+        restart();
         return;
     }
-    const int tact = (StepCount + 1) / 2;
-    const TTactRecord& record = Trace.tacts[std::size_t(tact - 1)];
-    if (StepCount % 2 == 1)
-        StartTact(record);
+    const int tact = (stepCount_ + 1) / 2;
+    const TTactRecord& record = trace_.tacts[std::size_t(tact - 1)];
+    if (stepCount_ % 2 == 1)
+        startTact(record);
     else
-        EndTact(record);
+        endTact(record);
 }
 
-void TForm5::StartTact(const TTactRecord& record) {
-    Panel.statusLine()->setText(TactStatusText(true, record.tact));
-    SchematicPanel::setCellText(Panel.registerCell(record.tact), QStringLiteral("1"));
-    SchematicPanel::setCellText(Panel.comparatorCell(),
+void TForm5::startTact(const TTactRecord& record) {
+    panel_.statusLine()->setText(tactStatusText(true, record.tact));
+    SchematicPanel::setCellText(panel_.registerCell(record.tact), QStringLiteral("1"));
+    SchematicPanel::setCellText(panel_.comparatorCell(),
                                 QString(QChar::fromLatin1(record.comparatorOutput)));
-    Panel.comparatorCell()->show();
-    ShowReferences(record.referencesDuring);
+    panel_.comparatorCell()->show();
+    showReferences(record.referencesDuring);
     if (record.tact == 1) {
-        const auto own = SchematicPanel::polarityRow(Trace.positive);
-        const auto other = SchematicPanel::polarityRow(!Trace.positive);
-        Panel.openSwitch(own)->hide();
-        Panel.closedSwitch(own)->show();
-        for (QWidget* cell : Panel.row(own))
+        const auto own = SchematicPanel::polarityRow(trace_.positive);
+        const auto other = SchematicPanel::polarityRow(!trace_.positive);
+        panel_.openSwitch(own)->hide();
+        panel_.closedSwitch(own)->show();
+        for (QWidget* cell : panel_.row(own))
             cell->show();
-        for (QWidget* cell : Panel.row(other))
+        for (QWidget* cell : panel_.row(other))
             cell->hide();
     } else {
-        Panel.uetLabel()->setText(
-            QString::fromStdString(FormatUet(record.uetDuring, Trace.positive)));
+        panel_.uetLabel()->setText(
+            QString::fromStdString(FormatUet(record.uetDuring, trace_.positive)));
     }
 }
 
-void TForm5::EndTact(const TTactRecord& record) {
-    Panel.statusLine()->setText(record.tact == 8
+void TForm5::endTact(const TTactRecord& record) {
+    panel_.statusLine()->setText(record.tact == 8
                                     ? QStringLiteral("Конец 8-го такта. Кодирование завершено.")
-                                    : TactStatusText(false, record.tact));
-    Panel.comparatorCell()->hide();
-    SchematicPanel::setCellText(Panel.registerCell(record.tact), Bit(record.bit == 1));
-    ShowReferences(record.referencesAfter);
+                                    : tactStatusText(false, record.tact));
+    panel_.comparatorCell()->hide();
+    SchematicPanel::setCellText(panel_.registerCell(record.tact), bitText(record.bit == 1));
+    showReferences(record.referencesAfter);
     if (record.tact != 1)
-        Panel.uetLabel()->setText(
-            QString::fromStdString(FormatUet(record.uetAfter, Trace.positive)));
+        panel_.uetLabel()->setText(
+            QString::fromStdString(FormatUet(record.uetAfter, trace_.positive)));
 }
 
-void TForm5::ShowReferences(const TReferenceSet& references) {
+void TForm5::showReferences(const TReferenceSet& references) {
     // The polarity's generator row and the SegmentSelector row always show the same set.
     for (const auto row :
-         {SchematicPanel::polarityRow(Trace.positive), SchematicPanel::Row::Selector})
+         {SchematicPanel::polarityRow(trace_.positive), SchematicPanel::Row::Selector})
         for (const int weight : kReferenceWeights)
-            SchematicPanel::setCellText(Panel.referenceCell(row, weight),
-                                        Bit(references.contains(weight)));
+            SchematicPanel::setCellText(panel_.referenceCell(row, weight),
+                                        bitText(references.contains(weight)));
 }
 
-void TForm5::Restart() {
-    DrawValue();
-    StepCount = 0;
-    Panel.uetLabel()->setText(QStringLiteral("0"));
-    for (QWidget* cell : Panel.allRowCells())
+void TForm5::restart() {
+    drawValue();
+    stepCount_ = 0;
+    panel_.uetLabel()->setText(QStringLiteral("0"));
+    for (QWidget* cell : panel_.allRowCells())
         SchematicPanel::setCellText(cell, QStringLiteral("0"));
     for (const auto generator : {SchematicPanel::Row::Gen1, SchematicPanel::Row::Gen2}) {
-        Panel.closedSwitch(generator)->hide();
-        Panel.openSwitch(generator)->show();
-        for (QWidget* cell : Panel.row(generator))
+        panel_.closedSwitch(generator)->hide();
+        panel_.openSwitch(generator)->show();
+        for (QWidget* cell : panel_.row(generator))
             cell->show();
     }
     // The Comparator cell keeps its last text, hidden until the next first tact.

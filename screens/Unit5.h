@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 #include "coder/CoderModel.h"
 #include "workbench/SchematicPanel.h"
 
@@ -10,8 +10,8 @@ class TForm5 : public LabScreen {
 public:
     TForm5();
 
-    int stepCount() const { return StepCount; }
-    std::int32_t demonstratedValue() const { return Uaim; }
+    int stepCount() const { return stepCount_; }
+    std::int32_t demonstratedValue() const { return uaim_; }
 
 protected:
     void FormShow() override;
@@ -20,16 +20,16 @@ private:
     void LMDButton2Click();
     void RzURLLabel1Click();
 
-    void DrawValue();
-    void StartTact(const TTactRecord& record);
-    void EndTact(const TTactRecord& record);
-    void ShowReferences(const TReferenceSet& references);
-    void Restart();
+    void drawValue();
+    void startTact(const TTactRecord& record);
+    void endTact(const TTactRecord& record);
+    void showReferences(const TReferenceSet& references);
+    void restart();
 
-    SchematicPanel Panel;
-    int StepCount = 0;
-    std::int32_t Uaim = 0;
-    TCodingTrace Trace;
+    SchematicPanel panel_;
+    int stepCount_ = 0;
+    std::int32_t uaim_ = 0;
+    TCodingTrace trace_;
 };
 
 extern TForm5* Form5;

@@ -1,8 +1,8 @@
 #include "screens/Unit6.h"
 
-#include "app/ErrorReporter.h"
-#include "app/IntegerText.h"
-#include "app/LabStyle.h"
+#include "foundation/ErrorReporter.h"
+#include "logic/IntegerText.h"
+#include "foundation/LabStyle.h"
 #include "screens/Unit8.h"
 #include "screens/Unit9.h"
 #include "widgets/DigitCell.h"
@@ -41,15 +41,15 @@ constexpr int kTact3TrialLow = 32;
 constexpr int kTact3TrialHigh = 512;
 
 // Status line of practice step 1..16: odd steps start a tact, even ones end it.
-QString StepStatus(int step) {
-    return TactStatusText(step % 2 == 1, (step + 1) / 2);
+QString stepStatus(int step) {
+    return tactStatusText(step % 2 == 1, (step + 1) / 2);
 }
 
-TDigitCell* DigitCell(QWidget* cell) {
-    return static_cast<TDigitCell*>(cell);
+DigitCell* asDigitCell(QWidget* cell) {
+    return static_cast<DigitCell*>(cell);
 }
 
-void SetShown(const QList<QWidget*>& widgets, bool shown) {
+void setShown(const QList<QWidget*>& widgets, bool shown) {
     for (QWidget* widget : widgets)
         widget->setVisible(shown);
 }
@@ -113,24 +113,24 @@ TForm6::TForm6()
     : LabScreen(QStringLiteral("Практика кодирования"), QSize(604, 524), Border::Fixed),
       panel_(this, SchematicPanel::Flavour::Practice), Label1(panel_.statusLine()),
       Label2(panel_.uaimField()), Label3(panel_.resultLine()), Image1(panel_.picture()),
-      RxCalcEdit1(panel_.uetField()), Edit22(DigitCell(panel_.comparatorCell())),
+      RxCalcEdit1(panel_.uetField()), Edit22(asDigitCell(panel_.comparatorCell())),
       LMDLight1(panel_.registerLamp(false)), LMDLight2(panel_.registerLamp(true)),
       LMDLight3(panel_.selectorLamp(false)), LMDLight4(panel_.selectorLamp(true)),
       LMDButton1(panel_.stepButton()), RzURLLabel1(panel_.finalTestLink()),
-      RzURLLabel2(panel_.repeatLink()), trace(BuildCodingTrace(PracticeUaim)) {
+      RzURLLabel2(panel_.repeatLink()), trace_(BuildCodingTrace(PracticeUaim)) {
     connect(LMDButton1, &QPushButton::clicked, this, &TForm6::LMDButton1Click);
-    connect(RzURLLabel1, &TLinkLabel::clicked, this, &TForm6::RzURLLabel1Click);
-    connect(RzURLLabel2, &TLinkLabel::clicked, this, &TForm6::RzURLLabel2Click);
+    connect(RzURLLabel1, &LinkLabel::clicked, this, &TForm6::RzURLLabel1Click);
+    connect(RzURLLabel2, &LinkLabel::clicked, this, &TForm6::RzURLLabel2Click);
     for (QWidget* cell : panel_.registerCells()) {
-        connect(DigitCell(cell), &TDigitCell::keyDown, this, &TForm6::Edit14KeyDown);
-        connect(DigitCell(cell), &TDigitCell::doubleClicked, this, &TForm6::Edit14DblClick);
+        connect(asDigitCell(cell), &DigitCell::keyDown, this, &TForm6::Edit14KeyDown);
+        connect(asDigitCell(cell), &DigitCell::doubleClicked, this, &TForm6::Edit14DblClick);
     }
     for (QWidget* cell : panel_.row(Row::Selector)) {
-        connect(DigitCell(cell), &TDigitCell::keyDown, this, &TForm6::Edit43KeyDown);
-        connect(DigitCell(cell), &TDigitCell::doubleClicked, this, &TForm6::Edit43DblClick);
+        connect(asDigitCell(cell), &DigitCell::keyDown, this, &TForm6::Edit43KeyDown);
+        connect(asDigitCell(cell), &DigitCell::doubleClicked, this, &TForm6::Edit43DblClick);
     }
-    connect(RxCalcEdit1, &TNumericField::keyDown, this, &TForm6::RxCalcEdit1KeyDown);
-    connect(Edit22, &TDigitCell::keyDown, this, &TForm6::Edit22KeyDown);
+    connect(RxCalcEdit1, &NumericField::keyDown, this, &TForm6::RxCalcEdit1KeyDown);
+    connect(Edit22, &DigitCell::keyDown, this, &TForm6::Edit22KeyDown);
     FormCreate();
 }
 
@@ -147,10 +147,10 @@ void TForm6::resetRun() {
     Edit22->show();
     RxCalcEdit1->setValue(0);
     // Both generator rows stay visible until the sign is entered.
-    SetShown({Image1, Label1, Label2, panel_.openSwitch(Row::Gen1), panel_.openSwitch(Row::Gen2),
+    setShown({Image1, Label1, Label2, panel_.openSwitch(Row::Gen1), panel_.openSwitch(Row::Gen2),
               RxCalcEdit1, Edit22},
              true);
-    SetShown(panel_.allRowCells(), true);
+    setShown(panel_.allRowCells(), true);
     LMDButton1->show();
     ErrorCount = 0;
     Label3->hide();
@@ -162,29 +162,29 @@ void TForm6::resetRun() {
 void TForm6::FormActivate() {
     ErrorCount = 0;
     const QString text = Form9->valueText();
-    const std::optional<std::int32_t> value = ParseInt32(text.toStdString());
+    const std::optional<std::int32_t> value = parseInt32(text.toStdString());
     if (!value) {
         // The practice input lets only whole numbers through; should anything else reach
         // this screen, it goes back there rather than check a run against a stale value.
-        ShowErrorBox(this, QStringLiteral("'%1' is not a valid integer value").arg(text),
+        showErrorBox(this, QStringLiteral("'%1' is not a valid integer value").arg(text),
                      kPracticeErrorCaption);
         goTo(Form9);
         return;
     }
     PracticeUaim = *value;
-    trace = BuildCodingTrace(PracticeUaim);
+    trace_ = BuildCodingTrace(PracticeUaim);
     const QString number = QString::number(PracticeUaim);
     Label1->setText(QStringLiteral("Значение Uаим для кодирования = ") + number +
-                    QStringLiteral(". ") + StepStatus(1));
+                    QStringLiteral(". ") + stepStatus(1));
     Label2->setText(number);
 }
 
 TForm6::StepChecks TForm6::checksOf(int step) const {
-    StepChecks checks(panel_, trace.positive);
+    StepChecks checks(panel_, trace_.positive);
     const int tact = (step + 1) / 2;
-    const TTactRecord& record = trace.tacts[std::size_t(tact - 1)];
+    const TTactRecord& record = trace_.tacts[std::size_t(tact - 1)];
     const auto tactRecord = [this](int k) -> const TTactRecord& {
-        return trace.tacts[std::size_t(k - 1)];
+        return trace_.tacts[std::size_t(k - 1)];
     };
     const int w = record.trialWeight;
     switch (step) {
@@ -230,7 +230,7 @@ TForm6::StepChecks TForm6::checksOf(int step) const {
     case 8: {
         // When the bit is cleared, the reference kept from before comes back on: the 128
         // of tact 2 (if X is set) after tact 3, the segment's base after tact 4.
-        const int kept = step == 8                ? trace.baseReference
+        const int kept = step == 8                ? trace_.baseReference
                          : tactRecord(2).bit == 1 ? tactRecord(2).trialWeight
                                                   : 0;
         checks.registerCell(tact, record.bit);
@@ -282,7 +282,7 @@ void TForm6::LMDButton1Click() {
         Edit22->show();
     if (const std::optional<QString> failure = checksOf(step).firstFailure()) {
         ++ErrorCount;
-        ShowErrorBox(this, *failure, kPracticeErrorCaption);
+        showErrorBox(this, *failure, kPracticeErrorCaption);
         return;
     }
     PracticeStep = step;
@@ -294,7 +294,7 @@ void TForm6::applyStepEffects(int step) {
         finishRun();
         return;
     }
-    Label1->setText(StepStatus(step + 1));
+    Label1->setText(stepStatus(step + 1));
     // The Comparator cell is there exactly while the start of a tact is entered.
     Edit22->setVisible(step % 2 == 0);
     if (step == 1)
@@ -307,13 +307,13 @@ void TForm6::applyStepEffects(int step) {
 }
 
 void TForm6::showPolarity(bool rows) {
-    const Row active = SchematicPanel::polarityRow(trace.positive);
+    const Row active = SchematicPanel::polarityRow(trace_.positive);
     panel_.openSwitch(active)->hide();
     panel_.closedSwitch(active)->show();
     if (rows) {
-        const Row other = trace.positive ? Row::Gen1 : Row::Gen2;
-        SetShown(panel_.row(active), true);
-        SetShown(panel_.row(other), false);
+        const Row other = trace_.positive ? Row::Gen1 : Row::Gen2;
+        setShown(panel_.row(active), true);
+        setShown(panel_.row(other), false);
     }
 }
 
@@ -323,21 +323,21 @@ void TForm6::finishRun() {
     RzURLLabel1->setVisible(ErrorCount < kErrorLimit);
     RzURLLabel2->show();
     LMDButton1->setEnabled(false);
-    SetShown({LMDLight1, LMDLight2, LMDLight3, LMDLight4}, false);
+    setShown({LMDLight1, LMDLight2, LMDLight3, LMDLight4}, false);
     RxCalcEdit1->setBackground(LabStyle::kBtnFace);
     Edit22->setBackground(LabStyle::kBtnFace);
-    SetShown({Label1, Label2, Image1, panel_.openSwitch(Row::Gen1), panel_.closedSwitch(Row::Gen1),
+    setShown({Label1, Label2, Image1, panel_.openSwitch(Row::Gen1), panel_.closedSwitch(Row::Gen1),
               panel_.openSwitch(Row::Gen2), panel_.closedSwitch(Row::Gen2), RxCalcEdit1, Edit22,
               LMDButton1},
              false);
-    SetShown(panel_.allRowCells(), false);
+    setShown(panel_.allRowCells(), false);
     Label3->setText(QStringLiteral("Количество ошибок: ") + QString::number(ErrorCount));
     Label3->show();
 }
 
 void TForm6::resetPrompts() {
     LMDLight1->show();
-    SetShown({LMDLight2, LMDLight3, LMDLight4}, false);
+    setShown({LMDLight2, LMDLight3, LMDLight4}, false);
     RxCalcEdit1->setBackground(LabStyle::kBtnFace);
     Edit22->setBackground(LabStyle::kBtnFace);
 }

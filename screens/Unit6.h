@@ -1,18 +1,18 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 #include "coder/CoderModel.h"
 #include "workbench/SchematicPanel.h"
 
 #include <cstdint>
 
 class QPushButton;
-class TDigitCell;
-class TLabel;
-class TLamp;
-class TLinkLabel;
-class TNumericField;
-class TPicture;
+class DigitCell;
+class Label;
+class Lamp;
+class LinkLabel;
+class NumericField;
+class Picture;
 
 // Coding practice: the students set the schematic's cells tact by tact and every press of
 // "Далее >>" is checked against the coder's trace of their value; wrong entries are
@@ -57,24 +57,24 @@ private:
     void promptNextField();
 
     SchematicPanel panel_;
-    TLabel* Label1;
-    TLabel* Label2;
-    TLabel* Label3;
-    TPicture* Image1;
-    TNumericField* RxCalcEdit1;
-    TDigitCell* Edit22;
-    TLamp* LMDLight1;
-    TLamp* LMDLight2;
-    TLamp* LMDLight3;
-    TLamp* LMDLight4;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    Picture* Image1;
+    NumericField* RxCalcEdit1;
+    DigitCell* Edit22;
+    Lamp* LMDLight1;
+    Lamp* LMDLight2;
+    Lamp* LMDLight3;
+    Lamp* LMDLight4;
     QPushButton* LMDButton1;
-    TLinkLabel* RzURLLabel1;
-    TLinkLabel* RzURLLabel2;
+    LinkLabel* RzURLLabel1;
+    LinkLabel* RzURLLabel2;
 
     std::int32_t PracticeUaim = 0;
     int PracticeStep = 0;
     int ErrorCount = 0;
-    TCodingTrace trace;
+    TCodingTrace trace_;
 };
 
 extern TForm6* Form6;

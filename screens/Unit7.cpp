@@ -6,13 +6,13 @@
 TForm7* Form7 = nullptr;
 
 TForm7::TForm7() : LabScreen(QStringLiteral("Регистрация"), QSize(414, 170)) {
-    Label1 = MakeLabel(this, "Label1", {32, 16},
+    Label1 = makeLabel(this, "Label1", {32, 16},
                        QStringLiteral("Пожалуйста, введите вашу фамилию, имя, отчество"));
-    Label2 = MakeLabel(this, "Label2", {32, 60}, QStringLiteral("Студент 1:"));
-    Edit1 = MakeEdit(this, "Edit1", {112, 56, 257, 21});
-    Label3 = MakeLabel(this, "Label3", {32, 92}, QStringLiteral("Студент 2:"));
-    Edit2 = MakeEdit(this, "Edit2", {112, 88, 257, 21});
-    Button1 = MakeButton(this, "Button1", {168, 128, 75, 25}, QStringLiteral("OK"));
+    Label2 = makeLabel(this, "Label2", {32, 60}, QStringLiteral("Студент 1:"));
+    Edit1 = makeEdit(this, "Edit1", {112, 56, 257, 21});
+    Label3 = makeLabel(this, "Label3", {32, 92}, QStringLiteral("Студент 2:"));
+    Edit2 = makeEdit(this, "Edit2", {112, 88, 257, 21});
+    Button1 = makeButton(this, "Button1", {168, 128, 75, 25}, QStringLiteral("OK"));
     Edit1->setAccessibleName(Label2->text());
     Edit2->setAccessibleName(Label3->text());
     setTabOrder(Edit1, Edit2);

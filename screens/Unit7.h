@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 
 class QLineEdit;
 class QPushButton;
-class TLabel;
+class Label;
 
 // Registration: one or two students type their names, which the final report shows.
 class TForm7 : public LabScreen {
@@ -23,10 +23,10 @@ private:
     void Edit1Change();
     void Button1Click();
 
-    TLabel* Label1;
-    TLabel* Label2;
+    Label* Label1;
+    Label* Label2;
     QLineEdit* Edit1;
-    TLabel* Label3;
+    Label* Label3;
     QLineEdit* Edit2;
     QPushButton* Button1;
 };

@@ -1,6 +1,6 @@
 #include "screens/Unit8.h"
 
-#include "app/RandomDraw.h"
+#include "logic/RandomDraw.h"
 #include "screens/Unit7.h"
 #include "widgets/Controls.h"
 #include "widgets/RadioGroup.h"
@@ -15,13 +15,13 @@ namespace {
 // ---- Question bank --------------------------------------------------------------------
 
 // Block questions 8 to 13, asked at positions 1 and 2 and answered with the block's name.
-struct TWordQuestion {
+struct WordQuestion {
     QStringView text;
     QStringView key;
 };
 constexpr int kFirstPool = 8;
 constexpr int kPoolSize = 6;
-constexpr std::array<TWordQuestion, kPoolSize> kPool{{
+constexpr std::array<WordQuestion, kPoolSize> kPool{{
     {u"Блок в котором происходит потактовое сравнение UАИМ-2гр с набором эталонных напряжений по "
      u"алгоритму нелинейного кодирования? (прописью)",
      u"компаратор"},
@@ -45,7 +45,7 @@ constexpr std::array<TWordQuestion, kPoolSize> kPool{{
 
 // Question 7 is the only choice; questions 3 to 6 and 8 to 10 take digits.
 constexpr int kChoiceQuestion = 7;
-constexpr TChoiceQuestion kQuestion7{
+constexpr ChoiceQuestion kQuestion7{
     u"Выберите последовательность блоков нелинейного кодера используемых в процессе кодирования на "
     u"1 такте.",
     {u"Компаратор; Цифровой регистр; Блок выбора сегмента; Блок коммутации эталонов; Генератор "
@@ -56,7 +56,7 @@ constexpr TChoiceQuestion kQuestion7{
      u"напряжений; Компаратор …"},
     2};
 
-constexpr std::array<TVariantQuestion, 7> kDigitsQuestions{{
+constexpr std::array<VariantQuestion, 7> kDigitsQuestions{{
     // Question 3
     {5,
      {
@@ -154,14 +154,14 @@ constexpr std::array<TVariantQuestion, 7> kDigitsQuestions{{
      {u"10110011", u"10110011", u"10110011", u"10110011"}},
 }};
 
-const TVariantQuestion& DigitsQuestion(int q) {
+const VariantQuestion& digitsQuestion(int q) {
     return kDigitsQuestions[q < kChoiceQuestion ? q - 3 : q - 4];
 }
 
 constexpr int kWordWidth = 185;
 constexpr int kDigitsWidth = 73;
 
-KnowledgeTestScreen::Layout FinalLayout() {
+KnowledgeTestScreen::Layout finalLayout() {
     return {.questionTextTop = 24,
             .answerGroupLeft = 8,
             .answerCaptionFont = LabStyle::sans(11),
@@ -179,18 +179,18 @@ const QString kTwoStudents = QStringLiteral("Студенты, выполнив�
 } // namespace
 
 TForm8::TForm8()
-    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), FinalLayout()) {
+    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout()) {
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
 
     const QFont report = LabStyle::sans(16);
-    Label7 = MakeLabel(this, "Label7", {152, 168}, QStringLiteral("Ошибки в вопросах:"), report);
+    Label7 = makeLabel(this, "Label7", {152, 168}, QStringLiteral("Ошибки в вопросах:"), report);
     Label7->setTextColor(Qt::red);
-    Label1 = MakeLabel(this, "Label1", {170, 192}, kOneStudent, report);
-    Label2 = MakeLabel(this, "Label2", {224, 224}, QString(), report);
-    Label3 = MakeLabel(this, "Label3", {224, 256}, QString(), report);
-    for (TLabel* hidden : {Label7, Label1, Label2, Label3})
+    Label1 = makeLabel(this, "Label1", {170, 192}, kOneStudent, report);
+    Label2 = makeLabel(this, "Label2", {224, 224}, QString(), report);
+    Label3 = makeLabel(this, "Label3", {224, 256}, QString(), report);
+    for (Label* hidden : {Label7, Label1, Label2, Label3})
         hidden->hide();
 }
 
@@ -205,7 +205,7 @@ void TForm8::FormShow() {
     // Emptying Edit1 disables the button through Edit1Change, unless it was empty already.
     enableAnswer(false);
 
-    for (TLabel* summary : {Label4, Label5, Label6, Label7, Label1, Label2, Label3})
+    for (Label* summary : {Label4, Label5, Label6, Label7, Label1, Label2, Label3})
         summary->hide();
     RzURLLabel2->hide();
     Panel1->hide();
@@ -245,23 +245,23 @@ void TForm8::putUpQuestion(int n) {
         if (n == 3)
             Panel1->show();
         showEdit1(kDigitsWidth);
-        putUpVariant(DigitsQuestion(n));
+        putUpVariant(digitsQuestion(n));
     }
 }
 
-TAnswerKey TForm8::answerKey(int q) const {
+AnswerKey TForm8::answerKey(int q) const {
     if (q <= 2)
-        return {TAnswerKind::Word, kPool[PoolPick[q - 1] - kFirstPool].key.toString()};
+        return {AnswerKind::Word, kPool[PoolPick[q - 1] - kFirstPool].key.toString()};
     if (q == kChoiceQuestion)
-        return {TAnswerKind::Choice, kQuestion7.options[kQuestion7.key - 1].toString()};
-    return {TAnswerKind::Digits, DigitsQuestion(q).keys[QuestionVariant - 1].toString()};
+        return {AnswerKind::Choice, kQuestion7.options[kQuestion7.key - 1].toString()};
+    return {AnswerKind::Digits, digitsQuestion(q).keys[QuestionVariant - 1].toString()};
 }
 
 void TForm8::showResults() {
     WrongCount = 0;
     LMDGroupBox1->hide();
     LMDRadioGroup1->hide();
-    for (TLabel* report : {Label4, Label7, Label5, Label6, Label1, Label2})
+    for (Label* report : {Label4, Label7, Label5, Label6, Label1, Label2})
         report->show();
     LMDButton1->hide();
     Edit1->hide();

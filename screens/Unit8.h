@@ -2,7 +2,7 @@
 
 #include "screens/KnowledgeTestScreen.h"
 
-class TLabel;
+class Label;
 
 // Final test: ten questions on the coder with word, digits and choice answers, starting at
 // once, then a report with the scores and the names of the students who did the work.
@@ -13,7 +13,7 @@ public:
 
 protected:
     void FormShow() override;
-    TAnswerKey answerKey(int q) const override;
+    AnswerKey answerKey(int q) const override;
     void putUpQuestion(int n) override;
     void showResults() override;
 
@@ -21,10 +21,10 @@ private:
     // Edit1 at the width a question needs and shown.
     void showEdit1(int width);
 
-    TLabel* Label7;
-    TLabel* Label1;
-    TLabel* Label2;
-    TLabel* Label3;
+    Label* Label7;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
 };
 
 extern TForm8* Form8;

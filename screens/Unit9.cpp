@@ -1,7 +1,7 @@
 #include "screens/Unit9.h"
 
-#include "app/ErrorReporter.h"
-#include "app/IntegerText.h"
+#include "foundation/ErrorReporter.h"
+#include "logic/IntegerText.h"
 #include "screens/Unit6.h"
 #include "widgets/Controls.h"
 
@@ -9,7 +9,7 @@ TForm9* Form9 = nullptr;
 
 namespace {
 
-bool ContainsLatinLetter(const QString& text) {
+bool containsLatinLetter(const QString& text) {
     for (const QChar c : text)
         if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
             (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
@@ -22,14 +22,14 @@ bool ContainsLatinLetter(const QString& text) {
 TForm9::TForm9()
     : LabScreen(QStringLiteral("Практика кодирования"), QSize(577, 226), Border::Sizeable) {
     move(405, 327);
-    Label1 = MakeLabel(this, "Label1", {40, 24},
+    Label1 = makeLabel(this, "Label1", {40, 24},
                        QStringLiteral("Введите значение Uаим для кодирования"), LabStyle::sans(24));
-    Label2 = MakeLabel(this, "Label2", {176, 72}, QStringLiteral("Uаим ="));
-    Edit1 = MakeEdit(this, "Edit1", {232, 64, 121, 21});
+    Label2 = makeLabel(this, "Label2", {176, 72}, QStringLiteral("Uаим ="));
+    Edit1 = makeEdit(this, "Edit1", {232, 64, 121, 21});
     Edit1->setAccessibleName(Label2->text());
     RzURLLabel3 =
-        MakeLink(this, "RzURLLabel3", {208, 201}, QStringLiteral("Перейти к кодированию >>"));
-    connect(RzURLLabel3, &TLinkLabel::clicked, this, &TForm9::RzURLLabel3Click);
+        makeLink(this, "RzURLLabel3", {208, 201}, QStringLiteral("Перейти к кодированию >>"));
+    connect(RzURLLabel3, &LinkLabel::clicked, this, &TForm9::RzURLLabel3Click);
 }
 
 QString TForm9::valueText() const {
@@ -43,13 +43,13 @@ void TForm9::RzURLLabel3Click() {
         refusal = QStringLiteral("Не введено значение Uаим");
     else if (text == QLatin1String("0"))
         refusal = QStringLiteral("Uаим не должен равняться 0");
-    else if (ContainsLatinLetter(text) || !ParseInt32(text.toStdString()))
+    else if (containsLatinLetter(text) || !parseInt32(text.toStdString()))
         // Anything that is not a whole number would fail on the coding screen; it is
         // refused here with the same words, so the students never code a value they did
         // not enter.
         refusal = QStringLiteral("Значение Uаим должно быть числом");
     if (!refusal.isEmpty()) {
-        ShowErrorBox(this, refusal, kPracticeErrorCaption);
+        showErrorBox(this, refusal, kPracticeErrorCaption);
         return;
     }
     goTo(Form6);

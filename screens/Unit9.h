@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 
 class QLineEdit;
-class TLabel;
-class TLinkLabel;
+class Label;
+class LinkLabel;
 
 // Practice input: the students enter the value they will code themselves.
 class TForm9 : public LabScreen {
@@ -18,10 +18,10 @@ public:
 private:
     void RzURLLabel3Click();
 
-    TLabel* Label1;
-    TLabel* Label2;
+    Label* Label1;
+    Label* Label2;
     QLineEdit* Edit1;
-    TLinkLabel* RzURLLabel3;
+    LinkLabel* RzURLLabel3;
 };
 
 extern TForm9* Form9;

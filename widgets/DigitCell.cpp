@@ -1,12 +1,12 @@
 #include "widgets/DigitCell.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
-TDigitCell::TDigitCell(QWidget* parent) : QLineEdit(parent) {
+DigitCell::DigitCell(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(1);
     setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), this));
@@ -20,17 +20,17 @@ TDigitCell::TDigitCell(QWidget* parent) : QLineEdit(parent) {
     setBackground(LabStyle::kBtnFace);
 }
 
-void TDigitCell::setBackground(const QColor& color) {
+void DigitCell::setBackground(const QColor& color) {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, color);
     setPalette(pal);
 }
 
-QColor TDigitCell::background() const {
+QColor DigitCell::background() const {
     return palette().color(QPalette::Base);
 }
 
-void TDigitCell::keyPressEvent(QKeyEvent* event) {
+void DigitCell::keyPressEvent(QKeyEvent* event) {
     Q_EMIT keyDown(event->key());
     const QString typed = event->text();
     if (typed.size() == 1 && typed.front().isDigit() && typed.front().unicode() < 128) {
@@ -49,12 +49,12 @@ void TDigitCell::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void TDigitCell::mouseDoubleClickEvent(QMouseEvent* event) {
+void DigitCell::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     Q_EMIT doubleClicked();
 }
 
-void TDigitCell::focusInEvent(QFocusEvent* event) {
+void DigitCell::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // Like a classic masked cell: on entry the digit is selected, so typing replaces it.
     QTimer::singleShot(0, this, &QLineEdit::selectAll);

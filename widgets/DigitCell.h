@@ -4,10 +4,10 @@
 
 // One-digit cell: holds one optional decimal digit, shows "_" while empty and reads back
 // "" or the digit. A digit typed anywhere in the cell replaces what it held.
-class TDigitCell : public QLineEdit {
+class DigitCell : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TDigitCell(QWidget* parent);
+    explicit DigitCell(QWidget* parent);
 
     void setBackground(const QColor& color);
     QColor background() const;

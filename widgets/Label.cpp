@@ -1,13 +1,13 @@
 #include "widgets/Label.h"
 
-TLabel::TLabel(const QString& text, const QFont& font, QWidget* parent) : QLabel(parent) {
+Label::Label(const QString& text, const QFont& font, QWidget* parent) : QLabel(parent) {
     setFont(font);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setTextFormat(Qt::PlainText);
     setText(text);
 }
 
-void TLabel::setText(const QString& text) {
+void Label::setText(const QString& text) {
     QLabel::setText(text);
     setAccessibleName(text);
     if (isVisible())
@@ -16,7 +16,7 @@ void TLabel::setText(const QString& text) {
         sizePending_ = true;
 }
 
-void TLabel::showEvent(QShowEvent* event) {
+void Label::showEvent(QShowEvent* event) {
     if (sizePending_) {
         sizePending_ = false;
         adjustSize();
@@ -24,12 +24,12 @@ void TLabel::showEvent(QShowEvent* event) {
     QLabel::showEvent(event);
 }
 
-void TLabel::setTextColor(const QColor& color) {
+void Label::setTextColor(const QColor& color) {
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, color);
     setPalette(pal);
 }
 
-void TLabel::setOpaque(bool opaque) {
+void Label::setOpaque(bool opaque) {
     setAutoFillBackground(opaque);
 }

@@ -6,10 +6,10 @@
 // not on show is measured only when it appears: measuring loads its font, and most screens
 // wait hidden for a long time.
 // It never takes the mouse, so it cannot swallow a click meant for a control below it.
-class TLabel : public QLabel {
+class Label : public QLabel {
     Q_OBJECT
 public:
-    TLabel(const QString& text, const QFont& font, QWidget* parent);
+    Label(const QString& text, const QFont& font, QWidget* parent);
 
     void setText(const QString& text);
     void setTextColor(const QColor& color);

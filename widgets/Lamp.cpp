@@ -2,16 +2,16 @@
 
 #include <QPainter>
 
-TLamp::TLamp(const QColor& color, bool lit, QWidget* parent)
+Lamp::Lamp(const QColor& color, bool lit, QWidget* parent)
     : QWidget(parent), color_(color), lit_(lit) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QColor TLamp::shownColor() const {
+QColor Lamp::shownColor() const {
     return lit_ ? color_ : color_.darker(160);
 }
 
-void TLamp::paintEvent(QPaintEvent*) {
+void Lamp::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), shownColor());
 }

@@ -4,10 +4,10 @@
 
 // Indicator lamp: a plain rectangle without a bevel in its colour, bright when lit and
 // dimmed when not.
-class TLamp : public QWidget {
+class Lamp : public QWidget {
     Q_OBJECT
 public:
-    TLamp(const QColor& color, bool lit, QWidget* parent);
+    Lamp(const QColor& color, bool lit, QWidget* parent);
 
     QColor color() const { return color_; }
     bool isLit() const { return lit_; }

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-TLinkLabel::TLinkLabel(const QString& text, const QFont& font, QWidget* parent)
+LinkLabel::LinkLabel(const QString& text, const QFont& font, QWidget* parent)
     : QLabel(text, parent) {
     QFont underlined = font;
     underlined.setUnderline(true);
@@ -14,7 +14,7 @@ TLinkLabel::TLinkLabel(const QString& text, const QFont& font, QWidget* parent)
     setAccessibleName(text);
 }
 
-void TLinkLabel::showEvent(QShowEvent* event) {
+void LinkLabel::showEvent(QShowEvent* event) {
     if (sizePending_) {
         sizePending_ = false;
         adjustSize();
@@ -22,12 +22,12 @@ void TLinkLabel::showEvent(QShowEvent* event) {
     QLabel::showEvent(event);
 }
 
-void TLinkLabel::mousePressEvent(QMouseEvent* event) {
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;

@@ -3,10 +3,10 @@
 #include <QLabel>
 
 // Link label: underlined black text that acts on a click of the left mouse button.
-class TLinkLabel : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    TLinkLabel(const QString& text, const QFont& font, QWidget* parent);
+    LinkLabel(const QString& text, const QFont& font, QWidget* parent);
 
 Q_SIGNALS:
     void clicked();
@@ -18,5 +18,5 @@ protected:
 
 private:
     bool pressed_ = false;
-    bool sizePending_ = true; // measured when first shown, like TLabel
+    bool sizePending_ = true; // measured when first shown, like Label
 };

@@ -1,6 +1,6 @@
 #include "widgets/NumericField.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QKeyEvent>
 #include <QLocale>
@@ -9,7 +9,7 @@
 
 namespace {
 
-const QLocale& Russian() {
+const QLocale& russian() {
     static const QLocale locale(QLocale::Russian, QLocale::Russia);
     return locale;
 }
@@ -19,26 +19,26 @@ constexpr int kMaxWholeDigits = 12;
 
 } // namespace
 
-TNumericField::TNumericField(QWidget* parent) : QLineEdit(parent) {
+NumericField::NumericField(QWidget* parent) : QLineEdit(parent) {
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setBackground(LabStyle::kBtnFace);
     updateValidator();
     setText(QStringLiteral("0"));
-    connect(this, &QLineEdit::textChanged, this, &TNumericField::valueChanged);
+    connect(this, &QLineEdit::textChanged, this, &NumericField::valueChanged);
 }
 
-void TNumericField::setDecimals(int decimals) {
+void NumericField::setDecimals(int decimals) {
     decimals_ = std::max(0, decimals);
     updateValidator();
 }
 
-void TNumericField::setDisplayFormat(const QString& format) {
+void NumericField::setDisplayFormat(const QString& format) {
     grouping_ = format.contains(QLatin1Char(','));
     const int point = format.indexOf(QLatin1Char('.'));
     shownDecimals_ = point < 0 ? 0 : int(format.size() - point - 1);
 }
 
-void TNumericField::updateValidator() {
+void NumericField::updateValidator() {
     // Sign, digits with optional group blanks, and a decimal comma with up to `decimals_`
     // digits after it. Anything else never reaches the text.
     const QString fraction =
@@ -48,7 +48,7 @@ void TNumericField::updateValidator() {
     setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
 }
 
-std::optional<double> TNumericField::parse(const QString& text, int decimals) {
+std::optional<double> NumericField::parse(const QString& text, int decimals) {
     QString plain = text;
     plain.remove(QChar(0x00A0));
     plain.remove(QLatin1Char(' '));
@@ -68,22 +68,22 @@ std::optional<double> TNumericField::parse(const QString& text, int decimals) {
     if (whole.size() > kMaxWholeDigits || fraction.size() > std::max(decimals, 0))
         return std::nullopt;
     bool ok = false;
-    const double value = Russian().toDouble(plain, &ok);
+    const double value = russian().toDouble(plain, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-double TNumericField::value() const {
+double NumericField::value() const {
     return parse(text(), decimals_).value_or(0.0);
 }
 
-QString TNumericField::format(double value) const {
+QString NumericField::format(double value) const {
     const int shown = std::min(shownDecimals_, decimals_);
-    QString text = Russian().toString(value, 'f', shown);
+    QString text = russian().toString(value, 'f', shown);
     if (!grouping_)
-        text.remove(Russian().groupSeparator());
-    const QString comma = Russian().decimalPoint();
+        text.remove(russian().groupSeparator());
+    const QString comma = russian().decimalPoint();
     if (shown > 0 && text.contains(comma)) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
@@ -95,21 +95,21 @@ QString TNumericField::format(double value) const {
     return text;
 }
 
-void TNumericField::setValue(double value) {
+void NumericField::setValue(double value) {
     setText(format(value));
 }
 
-void TNumericField::setBackground(const QColor& color) {
+void NumericField::setBackground(const QColor& color) {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, color);
     setPalette(pal);
 }
 
-QColor TNumericField::background() const {
+QColor NumericField::background() const {
     return palette().color(QPalette::Base);
 }
 
-void TNumericField::keyPressEvent(QKeyEvent* event) {
+void NumericField::keyPressEvent(QKeyEvent* event) {
     Q_EMIT keyDown(event->key());
     if (decimals_ > 0 && event->text() == QLatin1String(".")) {
         insert(QStringLiteral(","));
@@ -119,12 +119,12 @@ void TNumericField::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void TNumericField::mousePressEvent(QMouseEvent* event) {
+void NumericField::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     Q_EMIT clicked();
 }
 
-void TNumericField::focusOutEvent(QFocusEvent* event) {
+void NumericField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Like the classic calculator field: the text settles into the display format on exit.
     if (const auto parsed = parse(text(), decimals_))

@@ -6,10 +6,10 @@
 // Numeric field with a real value. It reads and shows numbers the Russian way (decimal
 // comma, digit groups split by a blank) whatever the system locale is; a '.' typed is
 // taken as the decimal comma.
-class TNumericField : public QLineEdit {
+class NumericField : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TNumericField(QWidget* parent);
+    explicit NumericField(QWidget* parent);
 
     void setDecimals(int decimals);
     int decimals() const { return decimals_; }

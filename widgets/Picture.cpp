@@ -3,13 +3,13 @@
 #include <QImage>
 #include <QPainter>
 
-TPicture::TPicture(QSize natural, Drawing drawing, QWidget* parent)
+Picture::Picture(QSize natural, Drawing drawing, QWidget* parent)
     : QWidget(parent), natural_(natural), drawing_(std::move(drawing)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(natural);
 }
 
-QImage TPicture::render(qreal scale) const {
+QImage Picture::render(qreal scale) const {
     QImage image(natural_ * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -18,7 +18,7 @@ QImage TPicture::render(qreal scale) const {
     return image;
 }
 
-void TPicture::paintEvent(QPaintEvent*) {
+void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.translate((width() - natural_.width()) / 2, (height() - natural_.height()) / 2);
     drawing_(painter);

@@ -5,14 +5,14 @@
 
 // A picture drawn at run time. Nothing is painted where the drawing leaves white, so the
 // screen shows through; the drawing runs only when the picture is on screen.
-class TPicture : public QWidget {
+class Picture : public QWidget {
     Q_OBJECT
 public:
     using Drawing = std::function<void(QPainter&)>;
 
     // `natural` is the picture's own size; the widget may be larger, then the picture is
     // centred in it.
-    TPicture(QSize natural, Drawing drawing, QWidget* parent);
+    Picture(QSize natural, Drawing drawing, QWidget* parent);
 
     QSize naturalSize() const { return natural_; }
     QSize sizeHint() const override { return natural_; }

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
-TRadioGroup::TRadioGroup(const QString& caption, QWidget* parent)
+RadioGroup::RadioGroup(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)), layout_(new QGridLayout(this)) {
     group_->setExclusive(true);
     layout_->setContentsMargins(8, 8, 8, 8);
@@ -18,13 +18,13 @@ TRadioGroup::TRadioGroup(const QString& caption, QWidget* parent)
     connect(group_, &QButtonGroup::buttonClicked, this, [this] { Q_EMIT clicked(); });
 }
 
-void TRadioGroup::setItemFont(const QFont& font) {
+void RadioGroup::setItemFont(const QFont& font) {
     itemFont_ = font;
     for (QLabel* label : std::as_const(labels_))
         label->setFont(font);
 }
 
-void TRadioGroup::clearItems() {
+void RadioGroup::clearItems() {
     for (QRadioButton* button : std::as_const(buttons_)) {
         group_->removeButton(button);
         delete button;
@@ -34,7 +34,7 @@ void TRadioGroup::clearItems() {
     labels_.clear();
 }
 
-void TRadioGroup::addItem(const QString& text) {
+void RadioGroup::addItem(const QString& text) {
     const int row = int(buttons_.size());
     auto* button = new QRadioButton(this);
     button->setObjectName(QStringLiteral("option%1").arg(row + 1));
@@ -55,18 +55,18 @@ void TRadioGroup::addItem(const QString& text) {
     label->show();
 }
 
-QString TRadioGroup::itemText(int index) const {
+QString RadioGroup::itemText(int index) const {
     return index >= 0 && index < labels_.size() ? labels_[index]->text() : QString();
 }
 
-int TRadioGroup::itemIndex() const {
+int RadioGroup::itemIndex() const {
     for (int i = 0; i < buttons_.size(); ++i)
         if (buttons_[i]->isChecked())
             return i;
     return -1;
 }
 
-void TRadioGroup::setItemIndex(int index) {
+void RadioGroup::setItemIndex(int index) {
     if (index >= 0 && index < buttons_.size()) {
         buttons_[index]->setChecked(true);
         return;
@@ -77,17 +77,17 @@ void TRadioGroup::setItemIndex(int index) {
     group_->setExclusive(true);
 }
 
-QString TRadioGroup::selectedText() const {
+QString RadioGroup::selectedText() const {
     return itemText(itemIndex());
 }
 
-void TRadioGroup::mouseReleaseEvent(QMouseEvent* event) {
+void RadioGroup::mouseReleaseEvent(QMouseEvent* event) {
     QGroupBox::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT clicked();
 }
 
-bool TRadioGroup::eventFilter(QObject* watched, QEvent* event) {
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
     // Clicking an option's text selects it, as clicking its button does.
     if (event->type() == QEvent::MouseButtonRelease) {
         const int index = labels_.indexOf(static_cast<QLabel*>(watched));

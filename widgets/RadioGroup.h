@@ -10,10 +10,10 @@ class QLabel;
 
 // Captioned radio group whose options the program fills and clears. After filling, no
 // option is selected. Long option texts wrap within the frame.
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QString& caption, QWidget* parent);
+    RadioGroup(const QString& caption, QWidget* parent);
 
     void setItemFont(const QFont& font);
     void clearItems();

@@ -1,6 +1,6 @@
 #include "widgets/ReadOnlyText.h"
 
-TReadOnlyText::TReadOnlyText(const QFont& font, const QColor& background, QWidget* parent)
+ReadOnlyText::ReadOnlyText(const QFont& font, const QColor& background, QWidget* parent)
     : QPlainTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -4,8 +4,8 @@
 
 // Read-only multi-line text without a border: the text can be selected and copied, not
 // changed.
-class TReadOnlyText : public QPlainTextEdit {
+class ReadOnlyText : public QPlainTextEdit {
     Q_OBJECT
 public:
-    TReadOnlyText(const QFont& font, const QColor& background, QWidget* parent);
+    ReadOnlyText(const QFont& font, const QColor& background, QWidget* parent);
 };

@@ -1,10 +1,10 @@
 #include "widgets/UnitPicture.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QPainter>
 
-void DrawUnitPicture(QPainter& painter) {
+void drawUnitPicture(QPainter& painter) {
     painter.save();
     painter.setPen(Qt::black);
     painter.setFont(LabStyle::sans(13));
@@ -12,6 +12,6 @@ void DrawUnitPicture(QPainter& painter) {
     painter.restore();
 }
 
-TPicture* MakeUnitPicture(QWidget* parent) {
-    return new TPicture(kUnitPictureSize, DrawUnitPicture, parent);
+Picture* makeUnitPicture(QWidget* parent) {
+    return new Picture(kUnitPictureSize, drawUnitPicture, parent);
 }

@@ -6,6 +6,6 @@
 // the screen shows through. Both tests put it beside an answer field.
 inline constexpr QSize kUnitPictureSize{23, 15};
 
-void DrawUnitPicture(QPainter& painter);
+void drawUnitPicture(QPainter& painter);
 
-TPicture* MakeUnitPicture(QWidget* parent);
+Picture* makeUnitPicture(QWidget* parent);

@@ -1,6 +1,6 @@
 #include "workbench/SchematicDrawing.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -525,11 +525,11 @@ void paintDiagram(QPainter& painter, const Style& style) {
 
 } // namespace
 
-void PaintSchematic(QPainter& painter) {
+void paintSchematic(QPainter& painter) {
     paintDiagram(painter, kSchematicStyle);
 }
 
-void PaintOpenSwitch(QPainter& painter) {
+void paintOpenSwitch(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(LabStyle::kSchematicGrey, 1));
@@ -538,12 +538,12 @@ void PaintOpenSwitch(QPainter& painter) {
     painter.restore();
 }
 
-void PaintClosedSwitch(QPainter& painter) {
+void paintClosedSwitch(QPainter& painter) {
     // Fills the gap in the output line, in the line's own columns.
     painter.fillRect(QRect(3, 0, kLineWidth, kClosedSwitchSize.height()), LabStyle::kSchematicGrey);
 }
 
-QTransform Figure2Transform() {
+QTransform figure2Transform() {
     const qreal scale =
         std::min((kFigure2Size.width() - 2 * kFigureMargin) / kDiagramExtent.width(),
                  (kFigureVisibleHeight - 2 * kFigureMargin) / kDiagramExtent.height());
@@ -553,9 +553,9 @@ QTransform Figure2Transform() {
     return QTransform(scale, 0, 0, scale, dx, dy);
 }
 
-void PaintFigure2(QPainter& painter) {
+void paintFigure2(QPainter& painter) {
     painter.save();
-    painter.setTransform(Figure2Transform(), true);
+    painter.setTransform(figure2Transform(), true);
     paintDiagram(painter, kFigureStyle);
     painter.restore();
 }

@@ -14,19 +14,19 @@ namespace Schematic {
 inline constexpr QSize kPictureSize{592, 454};
 inline constexpr QPoint kPictureOrigin{8, 24};
 // Grey lines and captions; nothing is painted where the picture is white.
-void PaintSchematic(QPainter& painter);
+void paintSchematic(QPainter& painter);
 
 // Polarity switch pictures in the schematic's grey.
 inline constexpr QSize kOpenSwitchSize{19, 25};
 inline constexpr QSize kClosedSwitchSize{8, 36};
-void PaintOpenSwitch(QPainter& painter);
-void PaintClosedSwitch(QPainter& painter);
+void paintOpenSwitch(QPainter& painter);
+void paintClosedSwitch(QPainter& painter);
 
 // Figure 2 of the theory: the same diagram in black, with numbered lines, without the
 // polarity switches and the cells.
 inline constexpr QSize kFigure2Size{489, 404};
-void PaintFigure2(QPainter& painter);
+void paintFigure2(QPainter& painter);
 // Where a point of the schematic picture lands in Figure 2.
-QTransform Figure2Transform();
+QTransform figure2Transform();
 
 } // namespace Schematic

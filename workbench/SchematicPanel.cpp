@@ -66,7 +66,7 @@ constexpr std::array<SwitchPlace, 4> kSwitches{{
     {"Image5", {377, 88}, {377, 87}, true},
 }};
 
-QString Name(const char* prefix, int number) {
+QString cellName(const char* prefix, int number) {
     return QString::fromLatin1(prefix) + QString::number(number);
 }
 
@@ -83,15 +83,15 @@ SchematicPanel::SchematicPanel(QWidget* screen, Flavour flavour)
 QWidget* SchematicPanel::makeCell(int number, int left, int top) {
     QWidget* cell = nullptr;
     if (flavour_ == Flavour::Demonstration) {
-        auto* label = new TLabel(QStringLiteral("0"), LabStyle::sans(13), screen_);
-        label->setObjectName(Name("Label", number));
+        auto* label = new Label(QStringLiteral("0"), LabStyle::sans(13), screen_);
+        label->setObjectName(cellName("Label", number));
         label->move(left, top);
         label->setMinimumSize(kLabelCellSize);
         label->resize(label->size().expandedTo(kLabelCellSize));
         cell = label;
     } else {
-        auto* edit = new TDigitCell(screen_);
-        edit->setObjectName(Name("Edit", number));
+        auto* edit = new DigitCell(screen_);
+        edit->setObjectName(cellName("Edit", number));
         edit->setGeometry(QRect(QPoint(left, top), kInputCellSize));
         edit->setText(QStringLiteral("0"));
         cell = edit;
@@ -132,30 +132,30 @@ void SchematicPanel::buildCells() {
 void SchematicPanel::buildSwitches() {
     // Open switches shown, closed ones hidden: no polarity is chosen yet.
     for (std::size_t i = 0; i < kSwitches.size(); ++i) {
-        const SwitchPlace& place = kSwitches[i];
-        const QSize size = place.closed ? Schematic::kClosedSwitchSize : Schematic::kOpenSwitchSize;
-        const QPoint at = flavour_ == Flavour::Demonstration ? place.demonstration : place.practice;
-        switches_[i] = new TPicture(
-            size, place.closed ? Schematic::PaintClosedSwitch : Schematic::PaintOpenSwitch,
+        const SwitchPlace& spot = kSwitches[i];
+        const QSize size = spot.closed ? Schematic::kClosedSwitchSize : Schematic::kOpenSwitchSize;
+        const QPoint at = flavour_ == Flavour::Demonstration ? spot.demonstration : spot.practice;
+        switches_[i] = new Picture(
+            size, spot.closed ? Schematic::paintClosedSwitch : Schematic::paintOpenSwitch,
             screen_);
-        Place(switches_[i], place.name, QRect(at, size));
-        switches_[i]->setVisible(!place.closed);
+        place(switches_[i], spot.name, QRect(at, size));
+        switches_[i]->setVisible(!spot.closed);
     }
 }
 
 void SchematicPanel::buildDemonstration() {
     // Drawing order: picture, status line, switches, U эт field, cells, link, Uаим field.
-    picture_ = new TPicture(Schematic::kPictureSize, Schematic::PaintSchematic, screen_);
-    Place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
-    statusLine_ = MakeLabel(screen_, "Label1", {8, 4}, QStringLiteral("Введите значение Uаим"),
+    picture_ = new Picture(Schematic::kPictureSize, Schematic::paintSchematic, screen_);
+    place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
+    statusLine_ = makeLabel(screen_, "Label1", {8, 4}, QStringLiteral("Введите значение Uаим"),
                             LabStyle::sans(12, true));
     buildSwitches();
-    uetLabel_ = MakeLabel(screen_, "Label2", {420, 52}, QStringLiteral("0"));
+    uetLabel_ = makeLabel(screen_, "Label2", {420, 52}, QStringLiteral("0"));
     buildCells();
-    practiceLink_ = MakeLink(screen_, "RzURLLabel1", {360, 491},
+    practiceLink_ = makeLink(screen_, "RzURLLabel1", {360, 491},
                              QStringLiteral("Перейти к практике кодирования >>"));
-    uaimField_ = MakeLabel(screen_, "Label34", {208, 28}, QString(), LabStyle::sans(11));
-    stepButton_ = MakeButton(screen_, "LMDButton2", {256, 488, 75, 25}, QStringLiteral("Далее>>"));
+    uaimField_ = makeLabel(screen_, "Label34", {208, 28}, QString(), LabStyle::sans(11));
+    stepButton_ = makeButton(screen_, "LMDButton2", {256, 488, 75, 25}, QStringLiteral("Далее>>"));
 }
 
 void SchematicPanel::buildPractice() {
@@ -163,13 +163,13 @@ void SchematicPanel::buildPractice() {
     // the input fields come last, above everything drawn.
     buildSwitches();
     statusLine_ =
-        MakeLabel(screen_, "Label1", {8, 4}, QStringLiteral("Значение Uаим для кодирования = "),
+        makeLabel(screen_, "Label1", {8, 4}, QStringLiteral("Значение Uаим для кодирования = "),
                   LabStyle::sans(12, true));
-    uaimField_ = MakeLabel(screen_, "Label2", {208, 28}, QString(), LabStyle::sans(11));
-    finalTestLink_ = MakeLink(screen_, "RzURLLabel1", {392, 492},
+    uaimField_ = makeLabel(screen_, "Label2", {208, 28}, QString(), LabStyle::sans(11));
+    finalTestLink_ = makeLink(screen_, "RzURLLabel1", {392, 492},
                               QStringLiteral("Перейти к итоговому тесту >>"));
     repeatLink_ =
-        MakeLink(screen_, "RzURLLabel2", {16, 492}, QStringLiteral("<< Повторить кодирование"));
+        makeLink(screen_, "RzURLLabel2", {16, 492}, QStringLiteral("<< Повторить кодирование"));
     finalTestLink_->hide();
     repeatLink_->hide();
 
@@ -187,23 +187,23 @@ void SchematicPanel::buildPractice() {
         {"LMDLight4", {147, 297, 254, 36}, QColor(0, 255, 0), false, false},
     }};
     for (std::size_t i = 0; i < lamps.size(); ++i) {
-        lamps_[i] = new TLamp(lamps[i].color, lamps[i].lit, screen_);
-        Place(lamps_[i], lamps[i].name, lamps[i].geometry);
+        lamps_[i] = new Lamp(lamps[i].color, lamps[i].lit, screen_);
+        place(lamps_[i], lamps[i].name, lamps[i].geometry);
         lamps_[i]->setVisible(lamps[i].shown);
     }
 
-    picture_ = new TPicture(Schematic::kPictureSize, Schematic::PaintSchematic, screen_);
-    Place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
-    resultLine_ = MakeLabel(screen_, "Label3", {224, 232}, QStringLiteral("Количество ошибок:"));
+    picture_ = new Picture(Schematic::kPictureSize, Schematic::paintSchematic, screen_);
+    place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
+    resultLine_ = makeLabel(screen_, "Label3", {224, 232}, QStringLiteral("Количество ошибок:"));
 
     buildCells();
-    uetField_ = new TNumericField(screen_);
-    Place(uetField_, "RxCalcEdit1", {420, 50, 43, 21});
+    uetField_ = new NumericField(screen_);
+    place(uetField_, "RxCalcEdit1", {420, 50, 43, 21});
     uetField_->setDecimals(0);
     uetField_->setDisplayFormat(QStringLiteral(",0.#"));
     uetField_->setValue(0);
     uetField_->setAccessibleName(QStringLiteral("U эт"));
-    stepButton_ = MakeButton(screen_, "LMDButton1", {264, 488, 75, 25}, QStringLiteral("Далее >>"));
+    stepButton_ = makeButton(screen_, "LMDButton1", {264, 488, 75, 25}, QStringLiteral("Далее >>"));
 
     for (QWidget* cell : allRowCells())
         cell->raise();
@@ -220,7 +220,7 @@ void SchematicPanel::wireMirrorRule() {
     // changes it; nothing flows back.
     const QList<QWidget*>& selector = rows_[std::size_t(Row::Selector)];
     for (int i = 0; i < selector.size(); ++i) {
-        auto* source = static_cast<TDigitCell*>(selector[i]);
+        auto* source = static_cast<DigitCell*>(selector[i]);
         QWidget* gen1 = rows_[std::size_t(Row::Gen1)][i];
         QWidget* gen2 = rows_[std::size_t(Row::Gen2)][i];
         QObject::connect(source, &QLineEdit::textChanged, source, [source, gen1, gen2] {
@@ -242,7 +242,7 @@ void SchematicPanel::setPracticeTabOrder() {
 }
 
 QWidget* SchematicPanel::referenceCell(Row row, int weight) const {
-    const int index = WeightIndex(weight);
+    const int index = weightIndex(weight);
     return index < 0 ? nullptr : rows_[std::size_t(row)][index];
 }
 
@@ -269,14 +269,14 @@ QString SchematicPanel::cellText(const QWidget* cell) {
 void SchematicPanel::setCellText(QWidget* cell, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(cell))
         edit->setText(text);
-    else if (auto* label = qobject_cast<TLabel*>(cell))
+    else if (auto* label = qobject_cast<Label*>(cell))
         label->setText(text);
 }
 
-TPicture* SchematicPanel::openSwitch(Row generator) const {
+Picture* SchematicPanel::openSwitch(Row generator) const {
     return switches_[generator == Row::Gen2 ? 2 : 0];
 }
 
-TPicture* SchematicPanel::closedSwitch(Row generator) const {
+Picture* SchematicPanel::closedSwitch(Row generator) const {
     return switches_[generator == Row::Gen2 ? 3 : 1];
 }

@@ -6,12 +6,12 @@
 
 class QPushButton;
 class QWidget;
-class TDigitCell;
-class TLabel;
-class TLamp;
-class TLinkLabel;
-class TNumericField;
-class TPicture;
+class DigitCell;
+class Label;
+class Lamp;
+class LinkLabel;
+class NumericField;
+class Picture;
 
 // The coder schematic with its cells, shared by the demonstration (read-only label cells)
 // and the practice (one-digit input cells). The panel lays every element out on its screen
@@ -41,25 +41,25 @@ public:
     static QString cellText(const QWidget* cell);
     static void setCellText(QWidget* cell, const QString& text);
 
-    TLabel* statusLine() const { return statusLine_; }
-    TLabel* uaimField() const { return uaimField_; }
-    TPicture* picture() const { return picture_; }
+    Label* statusLine() const { return statusLine_; }
+    Label* uaimField() const { return uaimField_; }
+    Picture* picture() const { return picture_; }
     // Open and closed polarity switches of Gen1 and Gen2.
-    TPicture* openSwitch(Row generator) const;
-    TPicture* closedSwitch(Row generator) const;
+    Picture* openSwitch(Row generator) const;
+    Picture* closedSwitch(Row generator) const;
     QPushButton* stepButton() const { return stepButton_; }
 
     // Demonstration only.
-    TLabel* uetLabel() const { return uetLabel_; }
-    TLinkLabel* practiceLink() const { return practiceLink_; }
+    Label* uetLabel() const { return uetLabel_; }
+    LinkLabel* practiceLink() const { return practiceLink_; }
 
     // Practice only.
-    TNumericField* uetField() const { return uetField_; }
-    TLinkLabel* finalTestLink() const { return finalTestLink_; }
-    TLinkLabel* repeatLink() const { return repeatLink_; }
-    TLabel* resultLine() const { return resultLine_; }
-    TLamp* registerLamp(bool green) const { return green ? lamps_[1] : lamps_[0]; }
-    TLamp* selectorLamp(bool green) const { return green ? lamps_[3] : lamps_[2]; }
+    NumericField* uetField() const { return uetField_; }
+    LinkLabel* finalTestLink() const { return finalTestLink_; }
+    LinkLabel* repeatLink() const { return repeatLink_; }
+    Label* resultLine() const { return resultLine_; }
+    Lamp* registerLamp(bool green) const { return green ? lamps_[1] : lamps_[0]; }
+    Lamp* selectorLamp(bool green) const { return green ? lamps_[3] : lamps_[2]; }
 
 private:
     QWidget* makeCell(int number, int left, int top);
@@ -75,16 +75,16 @@ private:
     std::array<QList<QWidget*>, 3> rows_;
     QList<QWidget*> register_;
     QWidget* comparator_ = nullptr;
-    TLabel* statusLine_ = nullptr;
-    TLabel* uaimField_ = nullptr;
-    TPicture* picture_ = nullptr;
-    std::array<TPicture*, 4> switches_{}; // Gen1 open, Gen1 closed, Gen2 open, Gen2 closed
+    Label* statusLine_ = nullptr;
+    Label* uaimField_ = nullptr;
+    Picture* picture_ = nullptr;
+    std::array<Picture*, 4> switches_{}; // Gen1 open, Gen1 closed, Gen2 open, Gen2 closed
     QPushButton* stepButton_ = nullptr;
-    TLabel* uetLabel_ = nullptr;
-    TLinkLabel* practiceLink_ = nullptr;
-    TNumericField* uetField_ = nullptr;
-    TLinkLabel* finalTestLink_ = nullptr;
-    TLinkLabel* repeatLink_ = nullptr;
-    TLabel* resultLine_ = nullptr;
-    std::array<TLamp*, 4> lamps_{};
+    Label* uetLabel_ = nullptr;
+    LinkLabel* practiceLink_ = nullptr;
+    NumericField* uetField_ = nullptr;
+    LinkLabel* finalTestLink_ = nullptr;
+    LinkLabel* repeatLink_ = nullptr;
+    Label* resultLine_ = nullptr;
+    std::array<Lamp*, 4> lamps_{};
 };

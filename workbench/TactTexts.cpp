@@ -1,6 +1,6 @@
 #include "workbench/TactTexts.h"
 
-QString TactStatusText(bool start, int tact) {
+QString tactStatusText(bool start, int tact) {
     QString purpose;
     if (tact == 1)
         purpose = QStringLiteral("Определение знака входного сигнала");

@@ -4,4 +4,4 @@
 
 // The status line's naming of a tact: "Начало 3-го такта. Определение номера сегмента
 // амплитудной характеристики", and the like for the end of a tact.
-QString TactStatusText(bool start, int tact);
+QString tactStatusText(bool start, int tact);

@@ -1,6 +1,6 @@
 #include "LabTestSupport.h"
 
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/RadioGroup.h"
 
@@ -42,7 +42,7 @@ void TestAccessibility::everyControlHasAName() {
         const bool used = qobject_cast<QAbstractButton*>(control) ||
                           qobject_cast<QLineEdit*>(control) ||
                           qobject_cast<QPlainTextEdit*>(control) ||
-                          qobject_cast<TLinkLabel*>(control) || qobject_cast<QGroupBox*>(control);
+                          qobject_cast<LinkLabel*>(control) || qobject_cast<QGroupBox*>(control);
         // Qt's own inner parts (scroll bars, viewports) carry no name of ours.
         if (used && !control->objectName().isEmpty() && control->accessibleName().isEmpty() &&
             (!qobject_cast<QGroupBox*>(control) ||

@@ -1,6 +1,6 @@
 #include "LabTestSupport.h"
 
-#include "app/IntegerText.h"
+#include "logic/IntegerText.h"
 
 #include <QTest>
 #include <climits>
@@ -47,7 +47,7 @@ void TestInputRules::wholeNumbers() {
     QFETCH(QByteArray, text);
     QFETCH(bool, valid);
     QFETCH(qint64, value);
-    const auto parsed = ParseInt32(std::string_view(text.constData(), size_t(text.size())));
+    const auto parsed = parseInt32(std::string_view(text.constData(), size_t(text.size())));
     QCOMPARE(parsed.has_value(), valid);
     if (valid)
         QCOMPARE(qint64(*parsed), value);
@@ -71,7 +71,7 @@ void TestInputRules::drawAvoidingKeepsTheLastValueWhenDrawsRunOut() {
     QFETCH(int, drawsUsed);
     int next = 0;
     auto draw = [&] { return next < script.size() ? script[next++] : -1; };
-    QCOMPARE(DrawAvoiding(draw, {0, 1, 2}, maxDraws), expected);
+    QCOMPARE(drawAvoiding(draw, {0, 1, 2}, maxDraws), expected);
     QCOMPARE(next, drawsUsed);
 }
 

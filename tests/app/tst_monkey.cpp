@@ -1,8 +1,8 @@
 #include "LabTestSupport.h"
 #include "PracticeDriver.h"
 
-#include "app/IntegerText.h"
-#include "app/LabScreen.h"
+#include "logic/IntegerText.h"
+#include "foundation/LabScreen.h"
 #include "screens/Unit1.h"
 #include "screens/Unit2.h"
 #include "screens/Unit3.h"
@@ -103,7 +103,7 @@ private:
         QList<QWidget*> widgets;
         for (QWidget* widget : screen->findChildren<QWidget*>())
             if (widget->isVisible() && widget->isEnabled() &&
-                (linksAllowed_ || !qobject_cast<TLinkLabel*>(widget)))
+                (linksAllowed_ || !qobject_cast<LinkLabel*>(widget)))
                 widgets.append(widget);
         return widgets;
     }
@@ -133,7 +133,7 @@ private:
         QList<QWidget*> buttons;
         QList<QWidget*> links;
         for (QWidget* widget : usable(screen)) {
-            if (qobject_cast<TLinkLabel*>(widget))
+            if (qobject_cast<LinkLabel*>(widget))
                 links.append(widget);
             else if (qobject_cast<QAbstractButton*>(widget))
                 buttons.append(widget);
@@ -219,7 +219,7 @@ private:
     // A student who knows the coder sets the whole state of the next practice step, so
     // that runs get finished and the screens behind the practice are reached too.
     QString knownStep() {
-        const std::optional<std::int32_t> value = ParseInt32(Form9->valueText().toStdString());
+        const std::optional<std::int32_t> value = parseInt32(Form9->valueText().toStdString());
         const int step = Form6->practiceStep() + 1;
         if (!value || step > 16)
             return QStringLiteral("no step to enter");
@@ -300,7 +300,7 @@ bool BringUp(int number, LabFrame& frame, std::mt19937& generator) {
         const int value = std::uniform_int_distribution<int>(1, 4095)(generator) *
                           (generator() % 2 == 0 ? 1 : -1);
         TypeText(Control<QLineEdit>(Form9, "Edit1"), QString::number(value));
-        QTest::mouseClick(Control<TLinkLabel>(Form9, "RzURLLabel3"), Qt::LeftButton);
+        QTest::mouseClick(Control<LinkLabel>(Form9, "RzURLLabel3"), Qt::LeftButton);
     } else {
         Screen(number)->showScreen();
     }
@@ -341,9 +341,9 @@ void TestMonkey::screensSurviveRandomUse() {
     // The program's draws, the screen's setup and the monkey each get a stream of their own,
     // so that a row replays exactly.
     std::mt19937 draws(seed ^ 0x9e3779b9u);
-    RandomSource previous = SetRandomSource(
+    RandomSource previous = setRandomSource(
         [&draws](int n) { return std::uniform_int_distribution<int>(0, n - 1)(draws); });
-    const auto restore = qScopeGuard([&previous] { SetRandomSource(std::move(previous)); });
+    const auto restore = qScopeGuard([&previous] { setRandomSource(std::move(previous)); });
     ErrorCapture errors;
     LabFrame frame;
     std::mt19937 setup(seed + 1);

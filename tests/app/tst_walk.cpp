@@ -95,7 +95,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     // Procedure and theory: the reader opens at the end of its column, the link in sight.
     QCOMPARE(Follow(Form2, "RzURLLabel1"), QStringLiteral("Form3"));
     auto* scroller = Control<QScrollArea>(Form3, "ScrollBox1");
-    auto* theoryLink = Control<TLinkLabel>(Form3, "RzURLLabel1");
+    auto* theoryLink = Control<LinkLabel>(Form3, "RzURLLabel1");
     QVERIFY(scroller->viewport()->rect().contains(
         QRect(theoryLink->mapTo(scroller->viewport(), QPoint(0, 0)), theoryLink->size())));
 

@@ -43,7 +43,7 @@ const char* BrokenInvariant(std::int32_t uaim) {
     const int base = segment == 0 ? 0 : 8 << segment;
     const int step = segment <= 1 ? 1 : 1 << (segment - 1);
     const double level = base + (t.codeWord & 0x0F) * step;
-    if (t.uaim != uaim || t.positive != (uaim > 0) || RegisterBit(t.codeWord, 1) != (uaim > 0))
+    if (t.uaim != uaim || t.positive != (uaim > 0) || registerBit(t.codeWord, 1) != (uaim > 0))
         return "sign";
     if (t.segment != segment || t.baseReference != base || t.step != step)
         return "segment, base or step";
@@ -55,7 +55,7 @@ const char* BrokenInvariant(std::int32_t uaim) {
     TReferenceSet kept;
     for (int k = 1; k <= 8; ++k) {
         const TTactRecord& r = t.tacts[k - 1];
-        if (r.tact != k || r.bitName != kBitNames[k - 1] || r.bit != RegisterBit(t.codeWord, k) ||
+        if (r.tact != k || r.bitName != kBitNames[k - 1] || r.bit != registerBit(t.codeWord, k) ||
             r.comparatorOutput != (r.bit ? '0' : '1'))
             return "bit or comparator output";
         if (r.registerDuring != (Decided(t.codeWord, k - 1) | (0x80 >> (k - 1))) ||
@@ -63,7 +63,7 @@ const char* BrokenInvariant(std::int32_t uaim) {
             return "register";
         // Segment trials stand alone; step trials add to what is kept.
         TReferenceSet during = k <= 4 ? TReferenceSet{} : kept;
-        if ((k == 1) == (WeightIndex(r.trialWeight) >= 0) || during.contains(r.trialWeight))
+        if ((k == 1) == (weightIndex(r.trialWeight) >= 0) || during.contains(r.trialWeight))
             return "trial weight";
         during.set(r.trialWeight, true);
         if (r.referencesDuring != during || r.uetDuring != during.sum())

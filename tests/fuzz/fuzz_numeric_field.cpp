@@ -1,4 +1,4 @@
-// Fuzzes TNumericField::parse against a plain reading of the field's number grammar: blanks
+// Fuzzes NumericField::parse against a plain reading of the field's number grammar: blanks
 // and no-break spaces anywhere are digit-group separators and ignored, '.' counts as the
 // decimal comma, then an optional '-', the whole digits (at most 12) and optionally a comma
 // with at most `decimals` fraction digits. Empty text and a lone '-' read as 0; a comma
@@ -63,7 +63,7 @@ std::optional<double> Reference(const QString& text, int decimals) {
 
 [[noreturn]] void Fail(const char* what, const QString& text, int decimals,
                        std::optional<double> parsed, std::optional<double> expected) {
-    std::fprintf(stderr, "TNumericField::parse %s (decimals %d):", what, decimals);
+    std::fprintf(stderr, "NumericField::parse %s (decimals %d):", what, decimals);
     for (const QChar c : text)
         std::fprintf(stderr, " U+%04X", static_cast<unsigned>(c.unicode()));
     std::fprintf(stderr, "\n  parsed %s %.17g, expected %s %.17g\n", parsed ? "" : "none",
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text = QString::fromUtf8(rest, restSize);
     }
 
-    const std::optional<double> parsed = TNumericField::parse(text, decimals);
+    const std::optional<double> parsed = NumericField::parse(text, decimals);
     const std::optional<double> expected = Reference(text, decimals);
     if (parsed && !std::isfinite(*parsed))
         Fail("gives a value that is not finite", text, decimals, parsed, expected);

@@ -1,6 +1,6 @@
-// Fuzzes ParseInt32 against a plain reading of the same grammar: an optional '+' or '-',
+// Fuzzes parseInt32 against a plain reading of the same grammar: an optional '+' or '-',
 // then one or more ASCII decimal digits and nothing else, the value within int32.
-#include "app/IntegerText.h"
+#include "logic/IntegerText.h"
 
 #include <charconv>
 #include <cstddef>
@@ -40,7 +40,7 @@ std::optional<std::int64_t> Reference(std::string_view text) {
 }
 
 [[noreturn]] void Fail(const char* what, std::string_view text) {
-    std::fprintf(stderr, "ParseInt32 %s for %zu bytes:", what, text.size());
+    std::fprintf(stderr, "parseInt32 %s for %zu bytes:", what, text.size());
     for (const char c : text)
         std::fprintf(stderr, " %02x", static_cast<unsigned char>(c));
     std::fprintf(stderr, "\n");
@@ -51,7 +51,7 @@ std::optional<std::int64_t> Reference(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const std::optional<std::int32_t> parsed = ParseInt32(text);
+    const std::optional<std::int32_t> parsed = parseInt32(text);
     const std::optional<std::int64_t> expected = Reference(text);
     if (parsed.has_value() != expected.has_value())
         Fail(parsed ? "accepts a text outside the grammar" : "refuses a valid text", text);

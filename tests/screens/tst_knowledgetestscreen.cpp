@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QTest>
 
-Q_DECLARE_METATYPE(TAnswerKind)
-Q_DECLARE_METATYPE(TVerdict)
+Q_DECLARE_METATYPE(AnswerKind)
+Q_DECLARE_METATYPE(Verdict)
 
 class TestKnowledgeTestScreen : public QObject {
     Q_OBJECT
@@ -23,16 +23,16 @@ private Q_SLOTS:
 };
 
 void TestKnowledgeTestScreen::judging_data() {
-    QTest::addColumn<TAnswerKind>("kind");
+    QTest::addColumn<AnswerKind>("kind");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("given");
-    QTest::addColumn<TVerdict>("verdict");
-    const auto row = [](const char* name, TAnswerKind kind, const QString& key,
-                        const QString& given, TVerdict verdict) {
+    QTest::addColumn<Verdict>("verdict");
+    const auto row = [](const char* name, AnswerKind kind, const QString& key,
+                        const QString& given, Verdict verdict) {
         QTest::newRow(name) << kind << key << given << verdict;
     };
-    using enum TAnswerKind;
-    using enum TVerdict;
+    using enum AnswerKind;
+    using enum Verdict;
     // The edges the screens' own tests leave: what is refused and what is merely wrong.
     row("choice: nothing selected", Choice, QStringLiteral("Не изменяется."), {}, Wrong);
     row("digits: beyond int32", Digits, "5", "2147483648", Refused);
@@ -48,13 +48,13 @@ void TestKnowledgeTestScreen::judging_data() {
 }
 
 void TestKnowledgeTestScreen::judging() {
-    QFETCH(TAnswerKind, kind);
+    QFETCH(AnswerKind, kind);
     QFETCH(QString, key);
     QFETCH(QString, given);
-    QFETCH(TVerdict, verdict);
-    TAnswerInput input;
-    (kind == TAnswerKind::Choice ? input.selected : input.text) = given;
-    QCOMPARE(JudgeAnswer({kind, key}, input), verdict);
+    QFETCH(Verdict, verdict);
+    AnswerInput input;
+    (kind == AnswerKind::Choice ? input.selected : input.text) = given;
+    QCOMPARE(judgeAnswer({kind, key}, input), verdict);
 }
 
 void TestKnowledgeTestScreen::optionOrder_data() {
@@ -70,13 +70,13 @@ void TestKnowledgeTestScreen::optionOrder() {
     ScriptedDraws draws;
     for (const int value : script)
         draws.push(value);
-    const std::array<int, 3> drawn = DrawOptionOrder();
+    const std::array<int, 3> drawn = drawOptionOrder();
     QCOMPARE((QList<int>{drawn[0], drawn[1], drawn[2]}), order);
     QCOMPARE(draws.ranges(), QList<int>(script.size(), 3));
 }
 
 void TestKnowledgeTestScreen::unitPictureIsDrawnInBlackOnWhite() {
-    std::unique_ptr<TPicture> picture(MakeUnitPicture(nullptr));
+    std::unique_ptr<Picture> picture(makeUnitPicture(nullptr));
     const QImage image = picture->render();
     QCOMPARE(image.size(), QSize(23, 15));
     // Ink in each third (Δ, the comma, В), none in the corners, nothing but grey levels.

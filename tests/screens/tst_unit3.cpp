@@ -34,8 +34,8 @@ private Q_SLOTS:
 private:
     static QScrollArea* scrollBox() { return Control<QScrollArea>(Form3, "ScrollBox1"); }
     static QScrollBar* scrollBar() { return scrollBox()->verticalScrollBar(); }
-    static TReadOnlyText* block(const QString& name) {
-        return Control<TReadOnlyText>(Form3, qPrintable(name));
+    static ReadOnlyText* block(const QString& name) {
+        return Control<ReadOnlyText>(Form3, qPrintable(name));
     }
 
     std::unique_ptr<LabFrame> frame;
@@ -63,7 +63,7 @@ void TestUnit3::columnBlocks() {
     QCOMPARE(widget->parentWidget(), scrollBox()->widget());
     QCOMPARE(widget->geometry(), geometry);
     if (picture.isValid())
-        QCOMPARE(qobject_cast<TPicture*>(widget)->naturalSize(), picture);
+        QCOMPARE(qobject_cast<Picture*>(widget)->naturalSize(), picture);
 }
 
 void TestUnit3::textsLoadOnlyWhenFirstShown() {
@@ -84,15 +84,15 @@ void TestUnit3::opensAtTheEndWithTheLinkInView() {
     QWidget* viewport = scrollBox()->viewport();
     QVERIFY(viewport->width() >= 570); // nothing of the column hides behind the scroll bar
 
-    auto* link = Control<TLinkLabel>(Form3, "RzURLLabel1");
+    auto* link = Control<LinkLabel>(Form3, "RzURLLabel1");
     QCOMPARE(link->text(), QStringLiteral("Перейти к вводному тесту >>"));
     QVERIFY(link->font().underline());
     QVERIFY(viewport->rect().contains(QRect(link->mapTo(viewport, QPoint(0, 0)), link->size())));
     // The end of the last text block is in view too; that block lies over Figure 2's foot.
-    TReadOnlyText* last = block(QStringLiteral("RzRichEdit3"));
+    ReadOnlyText* last = block(QStringLiteral("RzRichEdit3"));
     QVERIFY(last->mapTo(viewport, QPoint(0, last->height())).y() <= viewport->height());
     const QObjectList& stack = scrollBox()->widget()->children();
-    QVERIFY(stack.indexOf(Control<TPicture>(Form3, "Image3")) < stack.indexOf(last));
+    QVERIFY(stack.indexOf(Control<Picture>(Form3, "Image3")) < stack.indexOf(last));
 
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(VisibleScreens(), QList<QWidget*>{Form4});
@@ -101,7 +101,7 @@ void TestUnit3::opensAtTheEndWithTheLinkInView() {
 void TestUnit3::topShowsTheHeadingAndStaysWhileHidden() {
     Form3->showScreen();
     scrollBar()->setValue(0);
-    TReadOnlyText* first = block(QStringLiteral("RzRichEdit1"));
+    ReadOnlyText* first = block(QStringLiteral("RzRichEdit1"));
     QCOMPARE(first->mapTo(scrollBox()->viewport(), QPoint(0, 0)), QPoint(0, 0));
     const QTextBlock heading = first->document()->firstBlock();
     QVERIFY(heading.text().contains(QStringLiteral("КРАТКАЯ ТЕОРИЯ")));
@@ -154,7 +154,7 @@ void TestUnit3::textBlocks() {
     QFETCH(QString, name);
     Form3->showScreen();
     QCoreApplication::processEvents();
-    TReadOnlyText* text = block(name);
+    ReadOnlyText* text = block(name);
     QCOMPARE(text->font().pixelSize(), 16);
     // The column scrolls, not the block: its whole text fits inside it.
     QCOMPARE(text->verticalScrollBar()->maximum(), 0);

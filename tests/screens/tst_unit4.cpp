@@ -12,7 +12,7 @@ using namespace intro;
 namespace {
 
 QString LabelText(const char* name) {
-    return Control<TLabel>(Form4, name)->text();
+    return Control<Label>(Form4, name)->text();
 }
 
 QString ResultList(int q) {
@@ -97,7 +97,7 @@ bool TestUnit4::play(const IntroRun& run, const std::function<void(int q)>& insp
             QCOMPARE(NumberField(Form4)->value(), 0.0);
         QCOMPARE(Shown(Form4, "Edit1"), q >= 7);
         QCOMPARE(Shown(Form4, "Panel1"), q == 5);
-        QCOMPARE(Control<TRadioGroup>(Form4, "LMDRadioGroup1")->itemIndex(), -1);
+        QCOMPARE(Control<RadioGroup>(Form4, "LMDRadioGroup1")->itemIndex(), -1);
         if (inspect)
             inspect(q);
     };
@@ -197,7 +197,7 @@ void TestUnit4::answerButtonFollowsTheInput() {
     IntroRun run;
     QVERIFY(start(run));
     QPushButton* button = AnswerButton(Form4);
-    auto* group = Control<TRadioGroup>(Form4, "LMDRadioGroup1");
+    auto* group = Control<RadioGroup>(Form4, "LMDRadioGroup1");
     const QPoint beside(group->width() - 10, group->height() - 10);
 
     // Choice: a click beside the options neither enables nor disables.

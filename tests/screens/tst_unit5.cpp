@@ -179,7 +179,7 @@ void TestDemonstration::restartClearsTheSchematicForTheNextValue() {
 void TestDemonstration::linkLeavesAtAnyCountKeepingTheCounter() {
     open({700});
     press(5);
-    QTest::mouseClick(Control<TLinkLabel>(Form5, "RzURLLabel1"), Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(Form5, "RzURLLabel1"), Qt::LeftButton);
     QCOMPARE(VisibleScreens(), QList<QWidget*>{Form9});
     QCOMPARE(Form5->stepCount(), 5);
     QCOMPARE(draws->remaining(), 0);

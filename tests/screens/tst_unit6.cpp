@@ -1,7 +1,7 @@
 #include "LabTestSupport.h"
 #include "PracticeDriver.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 #include "screens/Unit6.h"
 #include "screens/Unit8.h"
 #include "screens/Unit9.h"
@@ -97,8 +97,8 @@ QString Prompts() {
     QString state;
     for (const char* name : {"LMDLight1", "LMDLight2", "LMDLight3", "LMDLight4"})
         state += On6(name)->isHidden() ? u'0' : u'1';
-    state += ColourCode(On6<TNumericField>("RxCalcEdit1")->background());
-    state += ColourCode(On6<TDigitCell>("Edit22")->background());
+    state += ColourCode(On6<NumericField>("RxCalcEdit1")->background());
+    state += ColourCode(On6<DigitCell>("Edit22")->background());
     return state;
 }
 
@@ -359,7 +359,7 @@ void TestUnit6::secondRunIsCheckedAgainstTheNewValueAlone() {
     PressNext();
     finishAndExpectErrors(first, 1, 2);
 
-    QTest::mouseClick(On6<TLinkLabel>("RzURLLabel2"), Qt::LeftButton);
+    QTest::mouseClick(On6<LinkLabel>("RzURLLabel2"), Qt::LeftButton);
     QCOMPARE(VisibleScreens(), QList<QWidget*>{Form9});
     QCOMPARE(Control<QLineEdit>(Form9, "Edit1")->text(), QStringLiteral("1000"));
 
@@ -370,9 +370,9 @@ void TestUnit6::secondRunIsCheckedAgainstTheNewValueAlone() {
     QCOMPARE(Text("Label1"), OpeningStatus("-37"));
     QCOMPARE(Text("Label2"), QStringLiteral("-37"));
     ExpectHidden({"Image3", "Image5"});
-    for (const TDigitCell* cell : Form6->findChildren<TDigitCell*>())
+    for (const DigitCell* cell : Form6->findChildren<DigitCell*>())
         QCOMPARE(cell->text(), QStringLiteral("0"));
-    QCOMPARE(On6<TNumericField>("RxCalcEdit1")->value(), 0.0);
+    QCOMPARE(On6<NumericField>("RxCalcEdit1")->value(), 0.0);
     QVERIFY(On6("LMDButton1")->isEnabled());
     QCOMPARE(Prompts(), QStringLiteral("1000--"));
 
@@ -442,7 +442,7 @@ void TestUnit6::stepEffectsComeWithThePassedStepOnly() {
     PressNext();
     QCOMPARE(Form6->practiceStep(), 2);
     QVERIFY(Shown("Edit22"));
-    QCOMPARE(On6<TDigitCell>("Edit15")->text(), QStringLiteral("0"));
+    QCOMPARE(On6<DigitCell>("Edit15")->text(), QStringLiteral("0"));
 
     // The prompts outlast a refused press; a passed one resets them.
     Enter(Form6, ParseEntries("Edit15=1 Edit46=1 RxCalcEdit1=128"));

@@ -29,7 +29,7 @@ private:
     // "OK", "Студент 2:" and the second field, which go together.
     bool secondStudentEnabled(bool expected) {
         return Control<QPushButton>(Form7, "Button1")->isEnabled() == expected &&
-               Control<TLabel>(Form7, "Label3")->isEnabled() == expected &&
+               Control<Label>(Form7, "Label3")->isEnabled() == expected &&
                edit2()->isEnabled() == expected;
     }
 

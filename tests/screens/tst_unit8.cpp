@@ -16,7 +16,7 @@ const QString kOneStudent = QStringLiteral("Студент, выполнивши
 const QString kTwoStudents = QStringLiteral("Студенты, выполнившие работу:");
 
 QString LabelText(const char* name) {
-    return Control<TLabel>(Form8, name)->text();
+    return Control<Label>(Form8, name)->text();
 }
 
 QString ResultList(int q) {
@@ -146,7 +146,7 @@ void TestUnit8::everyKeyIsJudged() {
             QCOMPARE(options[2], kQuestion7Key);
             for (const QString& option : options)
                 QVERIFY(option.endsWith(QStringLiteral("Компаратор …")));
-            QCOMPARE(Control<TRadioGroup>(Form8, "LMDRadioGroup1")->itemIndex(), -1);
+            QCOMPARE(Control<RadioGroup>(Form8, "LMDRadioGroup1")->itemIndex(), -1);
         }
     };
     QVERIFY(play(run, inspect));

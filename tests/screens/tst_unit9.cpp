@@ -32,7 +32,7 @@ void TestUnit9::init() {
     frame = std::make_unique<LabFrame>();
     // Opened the way the students reach it: from the demonstration's link.
     Form5->showScreen();
-    QTest::mouseClick(Control<TLinkLabel>(Form5, "RzURLLabel1"), Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(Form5, "RzURLLabel1"), Qt::LeftButton);
     QCOMPARE(VisibleScreens(), QList<QWidget*>{Form9});
 }
 

@@ -64,7 +64,7 @@ inline int Question5Key(int width) {
 }
 
 // Question 6: segment s > 0 takes the amplitudes 16 * 2^(s-1) to 16 * 2^s - 1.
-inline int Question6Key(int amplitude) {
+inline int question6Key(int amplitude) {
     return amplitude < 16 ? 0 : int(std::bit_width(unsigned(amplitude))) - 4;
 }
 
@@ -87,7 +87,7 @@ struct IntroRun {
         if (q == 5)
             return QString::number(Question5Key(width));
         if (q == 6)
-            return QString::number(Question6Key(amplitude));
+            return QString::number(question6Key(amplitude));
         return kDigits[q - 7].keys[variants[q - 7] - 1];
     }
 

@@ -61,11 +61,11 @@ inline QString Caption(QWidget* screen) {
 }
 
 inline QString QuestionText(QWidget* screen) {
-    return Control<TReadOnlyText>(screen, "RichEdit1")->toPlainText();
+    return Control<ReadOnlyText>(screen, "RichEdit1")->toPlainText();
 }
 
 inline QStringList Options(QWidget* screen) {
-    auto* group = Control<TRadioGroup>(screen, "LMDRadioGroup1");
+    auto* group = Control<RadioGroup>(screen, "LMDRadioGroup1");
     QStringList texts;
     for (int i = 0; i < group->count(); ++i)
         texts.append(group->itemText(i));
@@ -81,8 +81,8 @@ inline QLineEdit* Edit1(QWidget* screen) {
 }
 
 // The visible number field, or nullptr.
-inline TNumericField* NumberField(QWidget* screen) {
-    auto* field = screen->findChild<TNumericField*>(QStringLiteral("RxCalcEdit1"));
+inline NumericField* NumberField(QWidget* screen) {
+    auto* field = screen->findChild<NumericField*>(QStringLiteral("RxCalcEdit1"));
     return field && field->isVisible() ? field : nullptr;
 }
 
@@ -106,12 +106,12 @@ inline bool Visibility(QWidget* screen, std::initializer_list<const char*> shown
 }
 
 inline void Click(QWidget* screen, const char* link) {
-    QTest::mouseClick(Control<TLinkLabel>(screen, link), Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(screen, link), Qt::LeftButton);
 }
 
 // Clicks the option listed at `listed` (from 1).
 inline void ChooseOption(QWidget* screen, int listed) {
-    auto* group = Control<TRadioGroup>(screen, "LMDRadioGroup1");
+    auto* group = Control<RadioGroup>(screen, "LMDRadioGroup1");
     auto* button = group->findChild<QRadioButton*>(QStringLiteral("option%1").arg(listed));
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -138,7 +138,7 @@ inline bool Reply(QWidget* screen, const QString& reply) {
         if (listed < 1 || listed > count)
             return fail("no option is listed there");
         ChooseOption(screen, listed);
-    } else if (TNumericField* field = NumberField(screen)) {
+    } else if (NumericField* field = NumberField(screen)) {
         QTest::mouseClick(field, Qt::LeftButton);
         field->selectAll();
         QTest::keyClicks(field, reply);

@@ -1,7 +1,7 @@
 #include "LabTestSupport.h"
 
-#include "app/LabScreen.h"
-#include "app/LabStyle.h"
+#include "foundation/LabScreen.h"
+#include "foundation/LabStyle.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 #include <QTest>
 
 ScriptedDraws::ScriptedDraws() {
-    previous_ = SetRandomSource([this](int n) {
+    previous_ = setRandomSource([this](int n) {
         ranges_.append(n);
         if (queue_.empty()) {
             if (fallback_)
@@ -28,7 +28,7 @@ ScriptedDraws::ScriptedDraws() {
 }
 
 ScriptedDraws::~ScriptedDraws() {
-    SetRandomSource(std::move(previous_));
+    setRandomSource(std::move(previous_));
 }
 
 void ScriptedDraws::push(std::initializer_list<int> values) {
@@ -36,13 +36,13 @@ void ScriptedDraws::push(std::initializer_list<int> values) {
 }
 
 ErrorCapture::ErrorCapture() {
-    previous_ = SetErrorReporter([this](QWidget*, const QString& text, const QString& caption) {
+    previous_ = setErrorReporter([this](QWidget*, const QString& text, const QString& caption) {
         errors_.append({caption, text});
     });
 }
 
 ErrorCapture::~ErrorCapture() {
-    SetErrorReporter(std::move(previous_));
+    setErrorReporter(std::move(previous_));
 }
 
 void PrepareLabApplication() {

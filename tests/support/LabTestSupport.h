@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ErrorReporter.h"
+#include "foundation/ErrorReporter.h"
 #include "app/LabFrame.h"
-#include "app/RandomDraw.h"
+#include "logic/RandomDraw.h"
 
 #include <QList>
 #include <QString>

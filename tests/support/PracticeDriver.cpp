@@ -24,7 +24,7 @@ void Enter(QWidget* screen, const PracticeEntries& entries) {
     for (const PracticeEntry& entry : entries) {
         auto* edit = Control<QLineEdit>(screen, qPrintable(entry.control));
         // The U эт field takes the whole text; a one-digit cell its first key.
-        const bool numeric = qobject_cast<TNumericField*>(edit) != nullptr;
+        const bool numeric = qobject_cast<NumericField*>(edit) != nullptr;
         if (numeric)
             edit->selectAll();
         if (entry.text.isEmpty())
@@ -49,7 +49,7 @@ PracticeEntries CoderState(const TCodingTrace& trace, int step) {
     // Cells: register Edit14.., SegmentSelector Edit43.., Gen1 Edit3.., Gen2 Edit23...
     PracticeEntries entries;
     for (int tact = 1; tact <= 8; ++tact)
-        entries.append({cell(13 + tact), digit(RegisterBit(reg, tact) == 1)});
+        entries.append({cell(13 + tact), digit(registerBit(reg, tact) == 1)});
     for (std::size_t i = 0; i < references.on.size(); ++i) {
         entries.append({cell(43 + int(i)), digit(references.on[i])});
         entries.append({cell((trace.positive ? 23 : 3) + int(i)), digit(references.on[i])});
@@ -70,7 +70,7 @@ void OpenPractice(const QString& value) {
 }
 
 void ClickPracticeInputLink() {
-    QTest::mouseClick(Control<TLinkLabel>(Form9, "RzURLLabel3"), Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(Form9, "RzURLLabel3"), Qt::LeftButton);
 }
 
 void PressNext() {

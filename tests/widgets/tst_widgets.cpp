@@ -1,6 +1,6 @@
 #include "LabTestSupport.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 #include "widgets/Controls.h"
 #include "widgets/DigitCell.h"
 #include "widgets/LinkLabel.h"
@@ -46,17 +46,17 @@ void TestWidgets::digitCellTyping() {
     QFETCH(QString, start);
     QFETCH(QString, keys);
     QFETCH(QString, expected);
-    TDigitCell cell(nullptr);
+    DigitCell cell(nullptr);
     cell.setText(start);
     TypeText(&cell, keys);
     QCOMPARE(cell.text(), expected);
 }
 
 void TestWidgets::digitCellReportsEveryKeyAndDoubleClick() {
-    TDigitCell cell(nullptr);
+    DigitCell cell(nullptr);
     cell.setText(QStringLiteral("0"));
-    QSignalSpy keys(&cell, &TDigitCell::keyDown);
-    QSignalSpy doubles(&cell, &TDigitCell::doubleClicked);
+    QSignalSpy keys(&cell, &DigitCell::keyDown);
+    QSignalSpy doubles(&cell, &DigitCell::doubleClicked);
     QTest::keyClick(&cell, Qt::Key_Left);
     QTest::keyClick(&cell, Qt::Key_Backspace);
     QTest::keyClick(&cell, Qt::Key_Delete);
@@ -91,7 +91,7 @@ void TestWidgets::numericFieldParses() {
     QFETCH(int, decimals);
     QFETCH(bool, valid);
     QFETCH(double, value);
-    const auto parsed = TNumericField::parse(text, decimals);
+    const auto parsed = NumericField::parse(text, decimals);
     QCOMPARE(parsed.has_value(), valid);
     if (valid)
         QCOMPARE(*parsed, value); // exact: the keys are compared exactly
@@ -110,12 +110,12 @@ void TestWidgets::numericFieldTypedTextGivesValue() {
     QFETCH(int, decimals);
     QFETCH(QString, keys);
     QFETCH(double, value);
-    TNumericField field(nullptr);
+    NumericField field(nullptr);
     field.setDecimals(decimals);
     field.clear();
-    QSignalSpy clicks(&field, &TNumericField::clicked);
-    QSignalSpy changes(&field, &TNumericField::valueChanged);
-    QSignalSpy keyDowns(&field, &TNumericField::keyDown);
+    QSignalSpy clicks(&field, &NumericField::clicked);
+    QSignalSpy changes(&field, &NumericField::valueChanged);
+    QSignalSpy keyDowns(&field, &NumericField::keyDown);
     QTest::mouseClick(&field, Qt::LeftButton);
     QTest::keyClicks(&field, keys);
     QCOMPARE(field.value(), value);
@@ -142,7 +142,7 @@ void TestWidgets::numericFieldFormats() {
     QFETCH(QString, format);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    TNumericField field(nullptr);
+    NumericField field(nullptr);
     field.setDecimals(decimals);
     field.setDisplayFormat(format);
     field.setValue(value);
@@ -151,9 +151,9 @@ void TestWidgets::numericFieldFormats() {
 }
 
 void TestWidgets::radioGroupFillSelectClear() {
-    TRadioGroup group(QStringLiteral("Ответ"), nullptr);
+    RadioGroup group(QStringLiteral("Ответ"), nullptr);
     group.resize(561, 185);
-    QSignalSpy clicks(&group, &TRadioGroup::clicked);
+    QSignalSpy clicks(&group, &RadioGroup::clicked);
     const QStringList options{QStringLiteral("Не изменяется."),
                               QStringLiteral("Уменьшается в 2 раза."),
                               QStringLiteral("Увеличивается в 2 раза.")};
@@ -178,8 +178,8 @@ void TestWidgets::radioGroupFillSelectClear() {
 }
 
 void TestWidgets::linkLabelClicksOnlyWithLeftButtonInside() {
-    TLinkLabel link(QStringLiteral("Начать тест"), LabStyle::sans(13), nullptr);
-    QSignalSpy clicks(&link, &TLinkLabel::clicked);
+    LinkLabel link(QStringLiteral("Начать тест"), LabStyle::sans(13), nullptr);
+    QSignalSpy clicks(&link, &LinkLabel::clicked);
     QVERIFY(link.font().underline());
     QTest::mouseClick(&link, Qt::RightButton);
     QCOMPARE(clicks.count(), 0);
@@ -193,7 +193,7 @@ void TestWidgets::linkLabelClicksOnlyWithLeftButtonInside() {
 void TestWidgets::labelGrowsToItsTextWhenShown() {
     QWidget screen;
     screen.resize(600, 100);
-    auto* label = MakeLabel(&screen, "Label1", {10, 20}, QStringLiteral("0"));
+    auto* label = makeLabel(&screen, "Label1", {10, 20}, QStringLiteral("0"));
     const QString longer = QStringLiteral("Значение Uаим для кодирования = -1024.");
     label->setText(longer);
     screen.show();

@@ -27,12 +27,12 @@ QImage renderOn(QSize size, const Paint& paint, QColor background = Qt::white) {
 }
 
 const QImage& schematic() {
-    static const QImage image = renderOn(Schematic::kPictureSize, Schematic::PaintSchematic);
+    static const QImage image = renderOn(Schematic::kPictureSize, Schematic::paintSchematic);
     return image;
 }
 
 const QImage& figure() {
-    static const QImage image = renderOn(Schematic::kFigure2Size, Schematic::PaintFigure2);
+    static const QImage image = renderOn(Schematic::kFigure2Size, Schematic::paintFigure2);
     return image;
 }
 
@@ -168,7 +168,7 @@ void TestSchematicDrawing::connections() {
 void TestSchematicDrawing::leavesTheBackgroundUnpainted() {
     // White is transparent on the screens: what lies under the picture must show through.
     const QImage image =
-        renderOn(Schematic::kPictureSize, Schematic::PaintSchematic, Qt::transparent);
+        renderOn(Schematic::kPictureSize, Schematic::paintSchematic, Qt::transparent);
     QCOMPARE(qAlpha(image.pixel(300, 100)), 0);
     QCOMPARE(qAlpha(image.pixel(133, 80)), 0);
     QCOMPARE(qAlpha(image.pixel(300, 22)), 255);
@@ -212,13 +212,13 @@ void TestSchematicDrawing::switchGapsOnlyInTheSchematic() {
     QFETCH(int, y);
     QVERIFY(isWhite(schematic(), x, y) && isWhite(schematic(), x + 1, y));
     // Figure 2 has no switches: its output lines run through.
-    const QPointF p = Schematic::Figure2Transform().map(QPointF(x + 1, y + 0.5));
+    const QPointF p = Schematic::figure2Transform().map(QPointF(x + 1, y + 0.5));
     QVERIFY(qGray(figure().pixel(qFloor(p.x()), qFloor(p.y()))) < 128);
 }
 
 void TestSchematicDrawing::switchPictures() {
     // The open switch: a stroke from its lower left corner to its upper right one.
-    const QImage open = renderOn(Schematic::kOpenSwitchSize, Schematic::PaintOpenSwitch);
+    const QImage open = renderOn(Schematic::kOpenSwitchSize, Schematic::paintOpenSwitch);
     const int right = open.width() - 1, bottom = open.height() - 1;
     QVERIFY(isGrey(open, 0, bottom) && isGrey(open, right, 0));
     QVERIFY(isWhite(open, 0, 0) && isWhite(open, right, bottom));
@@ -233,9 +233,9 @@ void TestSchematicDrawing::switchPictures() {
             SchematicPanel panel(&screen, flavour);
             const QPoint place = panel.closedSwitch(generator)->pos();
             const QImage image = renderOn(Schematic::kPictureSize, [&](QPainter& painter) {
-                Schematic::PaintSchematic(painter);
+                Schematic::paintSchematic(painter);
                 painter.translate(place - Schematic::kPictureOrigin);
-                Schematic::PaintClosedSwitch(painter);
+                Schematic::paintClosedSwitch(painter);
             });
             for (int y = top; y <= 125; ++y)
                 QVERIFY2(isGrey(image, line, y) && isGrey(image, line + 1, y) &&

@@ -2,9 +2,9 @@
 //   QT_QPA_PLATFORM=offscreen ./render_screens [output-directory] [name-filter]
 #include "ShotRegistry.h"
 
-#include "app/ErrorReporter.h"
+#include "foundation/ErrorReporter.h"
 #include "app/LabFrame.h"
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     const QString filter = args.size() > 2 ? args[2] : QString();
     QDir().mkpath(context.directory);
     // A modal box would wait for a click that never comes; say what it would have shown.
-    SetErrorReporter([](QWidget*, const QString& text, const QString& caption) {
+    setErrorReporter([](QWidget*, const QString& text, const QString& caption) {
         QTextStream(stderr) << "error box: " << caption << ": " << text << '\n';
     });
     for (const ShotEntry& entry : ShotRegistry())

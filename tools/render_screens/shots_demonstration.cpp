@@ -2,7 +2,7 @@
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
-#include "app/RandomDraw.h"
+#include "logic/RandomDraw.h"
 #include "screens/Unit5.h"
 
 #include <QPushButton>
@@ -10,14 +10,14 @@
 namespace {
 
 void ShowAt(const ShotContext& context, int value, int count, const QString& name) {
-    SetRandomSource([value](int) { return value + 2000; });
+    setRandomSource([value](int) { return value + 2000; });
     LabFrame frame;
     Form5->showScreen();
     auto* button = Form5->findChild<QPushButton*>(QStringLiteral("LMDButton2"));
     for (int i = 0; i < count; ++i)
         button->click();
     context.save(Form5, name);
-    SetRandomSource({});
+    setRandomSource({});
 }
 
 const RegisterShots demonstrationShots(QStringLiteral("demonstration"),

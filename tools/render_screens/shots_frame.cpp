@@ -2,7 +2,7 @@
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
-#include "app/LabScreen.h"
+#include "foundation/LabScreen.h"
 
 #include <QApplication>
 

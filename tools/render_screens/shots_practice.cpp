@@ -2,7 +2,7 @@
 // run of Uаим = -37.
 #include "ShotRegistry.h"
 
-#include "app/ErrorReporter.h"
+#include "foundation/ErrorReporter.h"
 #include "app/LabFrame.h"
 #include "coder/CoderModel.h"
 #include "screens/Unit6.h"
@@ -34,7 +34,7 @@ void PassStep(const TCodingTrace& trace, int step) {
     const std::uint8_t reg = start ? record.registerDuring : record.registerAfter;
     const TReferenceSet& on = start ? record.referencesDuring : record.referencesAfter;
     for (int tact = 1; tact <= 8; ++tact)
-        Find<QLineEdit>(Form6, Cell(13 + tact))->setText(QString::number(RegisterBit(reg, tact)));
+        Find<QLineEdit>(Form6, Cell(13 + tact))->setText(QString::number(registerBit(reg, tact)));
     for (std::size_t i = 0; i < kReferenceWeights.size(); ++i)
         Find<QLineEdit>(Form6, Cell(43 + int(i)))
             ->setText(on.contains(kReferenceWeights[i]) ? QStringLiteral("1")
@@ -42,7 +42,7 @@ void PassStep(const TCodingTrace& trace, int step) {
     if (start)
         Find<QLineEdit>(Form6, QStringLiteral("Edit22"))
             ->setText(QString(QChar::fromLatin1(record.comparatorOutput)));
-    Find<TNumericField>(Form6, QStringLiteral("RxCalcEdit1"))
+    Find<NumericField>(Form6, QStringLiteral("RxCalcEdit1"))
         ->setText(QString::fromStdString(
             FormatUet(start ? record.uetDuring : record.uetAfter, trace.positive)));
     Find<QPushButton>(Form6, QStringLiteral("LMDButton1"))->click();
@@ -56,14 +56,14 @@ void Touch(const QString& control, Qt::Key key) {
 const RegisterShots practiceShots(QStringLiteral("practice"), [](const ShotContext& context) {
     LabFrame frame;
     const ErrorReporter previous =
-        SetErrorReporter([](QWidget*, const QString& text, const QString& caption) {
+        setErrorReporter([](QWidget*, const QString& text, const QString& caption) {
             QTextStream(stderr) << "refused: " << caption << ": " << text << '\n';
         });
 
     Form9->showScreen();
     Find<QLineEdit>(Form9, QStringLiteral("Edit1"))->setText(QStringLiteral("-37"));
     context.save(Form9, QStringLiteral("practice_input"));
-    Q_EMIT Find<TLinkLabel>(Form9, QStringLiteral("RzURLLabel3"))->clicked();
+    Q_EMIT Find<LinkLabel>(Form9, QStringLiteral("RzURLLabel3"))->clicked();
     context.save(Form6, QStringLiteral("practice_start"));
 
     const TCodingTrace trace = BuildCodingTrace(-37);
@@ -81,7 +81,7 @@ const RegisterShots practiceShots(QStringLiteral("practice"), [](const ShotConte
     for (int step = 7; step <= 16; ++step)
         PassStep(trace, step);
     context.save(Form6, QStringLiteral("practice_finished"));
-    SetErrorReporter(previous);
+    setErrorReporter(previous);
 });
 
 } // namespace

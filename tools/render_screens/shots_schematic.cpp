@@ -2,7 +2,7 @@
 // button face), at 1x and 2x, and Figure 2 of the theory at its natural size.
 #include "ShotRegistry.h"
 
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 #include "widgets/Picture.h"
 #include "workbench/SchematicDrawing.h"
 
@@ -28,18 +28,18 @@ QWidget* makePanel(bool closed) {
     panel->setPalette(palette);
     panel->resize(Schematic::kPictureSize);
     const QPoint origin = Schematic::kPictureOrigin;
-    const auto place = [&](QSize size, TPicture::Drawing drawing, QPoint client) {
-        auto* picture = new TPicture(size, std::move(drawing), panel);
+    const auto place = [&](QSize size, Picture::Drawing drawing, QPoint client) {
+        auto* picture = new Picture(size, std::move(drawing), panel);
         picture->move(client - origin);
     };
     if (closed) {
-        place(Schematic::kClosedSwitchSize, Schematic::PaintClosedSwitch, {138, 87});
-        place(Schematic::kClosedSwitchSize, Schematic::PaintClosedSwitch, {377, 88});
+        place(Schematic::kClosedSwitchSize, Schematic::paintClosedSwitch, {138, 87});
+        place(Schematic::kClosedSwitchSize, Schematic::paintClosedSwitch, {377, 88});
     } else {
-        place(Schematic::kOpenSwitchSize, Schematic::PaintOpenSwitch, {140, 93});
-        place(Schematic::kOpenSwitchSize, Schematic::PaintOpenSwitch, {379, 94});
+        place(Schematic::kOpenSwitchSize, Schematic::paintOpenSwitch, {140, 93});
+        place(Schematic::kOpenSwitchSize, Schematic::paintOpenSwitch, {379, 94});
     }
-    place(Schematic::kPictureSize, Schematic::PaintSchematic, {8, 24});
+    place(Schematic::kPictureSize, Schematic::paintSchematic, {8, 24});
     return panel;
 }
 
@@ -61,7 +61,7 @@ const RegisterShots schematicShots(QStringLiteral("schematic"), [](const ShotCon
 
 const RegisterShots figureShots(QStringLiteral("figure2"), [](const ShotContext& context) {
     for (int scale : {1, 2}) {
-        const TPicture figure(Schematic::kFigure2Size, Schematic::PaintFigure2, nullptr);
+        const Picture figure(Schematic::kFigure2Size, Schematic::paintFigure2, nullptr);
         saveImage(context, figure.render(scale), QStringLiteral("figure2_%1x").arg(scale));
     }
 });

@@ -3,7 +3,7 @@
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
-#include "app/RandomDraw.h"
+#include "logic/RandomDraw.h"
 #include "screens/Unit4.h"
 #include "screens/Unit7.h"
 #include "screens/Unit8.h"
@@ -24,9 +24,9 @@ namespace {
 class CountingDraws {
 public:
     explicit CountingDraws(int start) {
-        previous_ = SetRandomSource([this, start](int n) { return (start + count_++) % n; });
+        previous_ = setRandomSource([this, start](int n) { return (start + count_++) % n; });
     }
-    ~CountingDraws() { SetRandomSource(std::move(previous_)); }
+    ~CountingDraws() { setRandomSource(std::move(previous_)); }
 
 private:
     int count_ = 0;
@@ -35,8 +35,8 @@ private:
 
 // Answers the question on the screen: the first option, a number, or the given text.
 void Answer(QWidget* screen, const QString& text) {
-    auto* group = screen->findChild<TRadioGroup*>(QStringLiteral("LMDRadioGroup1"));
-    auto* number = screen->findChild<TNumericField*>(QStringLiteral("RxCalcEdit1"));
+    auto* group = screen->findChild<RadioGroup*>(QStringLiteral("LMDRadioGroup1"));
+    auto* number = screen->findChild<NumericField*>(QStringLiteral("RxCalcEdit1"));
     if (group->count() > 0)
         group->findChild<QRadioButton*>(QStringLiteral("option1"))->click();
     else if (number && number->isVisible())
@@ -58,10 +58,10 @@ const RegisterShots introShots(QStringLiteral("intro"), [](const ShotContext& co
     CountingDraws draws(1);
     Form4->showScreen();
     context.save(Form4, QStringLiteral("intro_1_instructions"));
-    Form4->findChild<TLinkLabel*>(QStringLiteral("RzURLLabel1"))->clicked();
+    Form4->findChild<LinkLabel*>(QStringLiteral("RzURLLabel1"))->clicked();
     context.save(Form4, QStringLiteral("intro_2_choice"));
     AnswerUpTo(Form4, 5);
-    Form4->findChild<TNumericField*>(QStringLiteral("RxCalcEdit1"))
+    Form4->findChild<NumericField*>(QStringLiteral("RxCalcEdit1"))
         ->setText(QStringLiteral("2047"));
     context.save(Form4, QStringLiteral("intro_3_number_with_unit"));
     AnswerUpTo(Form4, 7);
@@ -95,7 +95,7 @@ const RegisterShots finalShots(QStringLiteral("final"), [](const ShotContext& co
 
 // The unit picture enlarged eight times, to judge its pixels.
 const RegisterShots unitShots(QStringLiteral("unit"), [](const ShotContext& context) {
-    std::unique_ptr<TPicture> picture(MakeUnitPicture(nullptr));
+    std::unique_ptr<Picture> picture(makeUnitPicture(nullptr));
     QLabel enlarged;
     enlarged.setPixmap(QPixmap::fromImage(picture->render(8)));
     enlarged.adjustSize();

@@ -41,7 +41,7 @@ const RegisterShots theoryShots(QStringLiteral("theory"), [](const ShotContext& 
 
     // The figures alone, enlarged, for a close look at their lettering.
     for (const char* name : {"Image1", "Image2", "Image3"}) {
-        if (const auto* picture = Form3->findChild<TPicture*>(QLatin1String(name))) {
+        if (const auto* picture = Form3->findChild<Picture*>(QLatin1String(name))) {
             const QString path =
                 QDir(context.directory).filePath(QStringLiteral("theory_%1_x2.png").arg(name));
             picture->render(2.0).save(path);

@@ -8,7 +8,7 @@
 // (no display), they fall back to the offscreen platform. Under a headless X server:
 //   xvfb-run -a build/tools/startup_bench
 #include "app/LabFrame.h"
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 #include "screens/Unit1.h"
 
 #include <QApplication>

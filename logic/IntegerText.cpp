@@ -1,6 +1,6 @@
-#include "app/IntegerText.h"
+#include "logic/IntegerText.h"
 
-std::optional<std::int32_t> ParseInt32(std::string_view text) {
+std::optional<std::int32_t> parseInt32(std::string_view text) {
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // One screen of the lab: a top-level window created hidden at start-up and kept until the
-// program ends. Screens move on only through goTo(), and closing any of them ends the lab.
+// program ends. Screens move on only through goTo(); closing one is reported by closed(),
+// on which the frame ends the lab.
 class LabScreen : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +16,10 @@ public:
     // the window appears and the activation handler after it, each exactly once per call,
     // never on window-system events such as un-minimising or a closed message box.
     void showScreen();
+
+Q_SIGNALS:
+    // The window was closed, by its close box, its system menu or the close key.
+    void closed();
 
 protected:
     // The forward step of every link: hide this screen, then show the next.

@@ -1,6 +1,4 @@
-#include "app/LabScreen.h"
-
-#include "app/LabFrame.h"
+#include "foundation/LabScreen.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -44,5 +42,5 @@ void LabScreen::goTo(LabScreen* next) {
 
 void LabScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    LabFrame::endProgram();
+    Q_EMIT closed();
 }

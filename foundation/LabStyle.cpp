@@ -1,8 +1,9 @@
-#include "app/LabStyle.h"
+#include "foundation/LabStyle.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <QStringList>
+#include <QStyle>
 #include <QStyleFactory>
 
 namespace LabStyle {
