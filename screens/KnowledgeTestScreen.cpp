@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "screens/KnowledgeTestScreen.h"
 
 #include "foundation/ErrorReporter.h"
-#include "logic/IntegerText.h"
-#include "logic/RandomDraw.h"
+#include "foundation/Utf8Text.h"
 #include "widgets/Controls.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/ReadOnlyText.h"
@@ -10,35 +10,9 @@
 
 #include <QGroupBox>
 
-Verdict judgeAnswer(const AnswerKey& key, const AnswerInput& input) {
-    const auto verdict = [](bool right) { return right ? Verdict::Right : Verdict::Wrong; };
-    switch (key.kind) {
-    case AnswerKind::Choice:
-        return verdict(input.selected == key.text);
-    case AnswerKind::Number:
-        return verdict(input.number == key.number);
-    case AnswerKind::Digits:
-        if (!parseInt32(input.text.toStdString()))
-            return Verdict::Refused;
-        // The text, not the number, is the answer: "+5" or "05" is not "5".
-        return verdict(input.text == key.text);
-    case AnswerKind::Word:
-        return verdict(input.text == key.text);
-    }
-    return Verdict::Wrong;
-}
-
-std::array<int, 3> drawOptionOrder() {
-    const auto draw = [] { return DrawRandom(3) + 1; };
-    const int d1 = draw();
-    const int d2 = drawAvoiding(draw, {d1}, 10001);
-    const int d3 = drawAvoiding(draw, {d1, d2}, 100001);
-    return {d1, d2, d3};
-}
-
 KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSize,
-                                         const Layout& layout)
-    : LabScreen(caption, clientSize, Border::Fixed) {
+                                         const Layout& layout, const QuestionBank& bank)
+    : LabScreen(caption, clientSize, Border::Fixed), test_(bank) {
     LMDGroupBox1 =
         place(new QGroupBox(QStringLiteral("Вопрос 1"), this), "LMDGroupBox1", {8, 8, 561, 97});
     LMDGroupBox1->setFont(LabStyle::sans(11));
@@ -83,53 +57,20 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     connect(RzURLLabel2, &LinkLabel::clicked, this, &KnowledgeTestScreen::RzURLLabel2Click);
 }
 
-void KnowledgeTestScreen::startRun(int positions, int poolSize, int firstPool) {
-    WrongList.clear();
-    AnswerWrong.fill(0);
-    QuestionNo = 1;
-
-    const auto draw = [=] { return DrawRandom(poolSize) + firstPool; };
-    PoolPick.assign(positions, 0);
-    PoolPick[0] = draw();
-    if (positions > 1)
-        PoolPick[1] = drawAvoiding(draw, {PoolPick[0]}, 101);
-    if (positions > 2)
-        PoolPick[2] = drawAvoiding(draw, {PoolPick[0], PoolPick[1]}, 10001);
-    if (positions > 3)
-        PoolPick[3] = drawAvoiding(draw, {PoolPick[0], PoolPick[1], PoolPick[2]}, 10001);
-}
-
-void KnowledgeTestScreen::setQuestionCaption(int n) {
+const Question& KnowledgeTestScreen::putUp(int n) {
     LMDGroupBox1->setTitle(QStringLiteral("Вопрос ") + QString::number(n));
     RichEdit1->setAccessibleName(LMDGroupBox1->title());
-}
-
-void KnowledgeTestScreen::setQuestionText(QStringView text) {
-    RichEdit1->setPlainText(text.toString());
-}
-
-void KnowledgeTestScreen::putUpChoice(const ChoiceQuestion& question) {
-    setQuestionText(question.text);
-    for (const int option : drawOptionOrder())
-        LMDRadioGroup1->addItem(question.options[option - 1].toString());
-}
-
-void KnowledgeTestScreen::putUpVariant(const VariantQuestion& question) {
-    QuestionVariant = DrawRandom(question.count) + 1;
-    setQuestionText(question.texts[QuestionVariant - 1]);
+    const Question& question = test_.putUp(n);
+    RichEdit1->setPlainText(toQString(question.text));
+    for (const std::string& option : question.options)
+        LMDRadioGroup1->addItem(toQString(option));
+    return question;
 }
 
 void KnowledgeTestScreen::countResults() {
-    WrongCount = 0;
-    for (int q = 1; q <= kQuestionCount; ++q) {
-        if (AnswerWrong[q - 1] == 1) {
-            ++WrongCount;
-            WrongList += QLatin1Char(' ') + QString::number(q);
-        }
-    }
-    Label5->setText(QStringLiteral("Правильных ответов: ") +
-                    QString::number(kQuestionCount - WrongCount));
-    Label6->setText(QStringLiteral("Неправильных ответов: ") + QString::number(WrongCount));
+    test_.countResults();
+    Label5->setText(toQString(rightAnswersText(test_.run())));
+    Label6->setText(toQString(wrongAnswersText(test_.run())));
 }
 
 void KnowledgeTestScreen::enableAnswer(bool enabled) {
@@ -145,20 +86,17 @@ void KnowledgeTestScreen::Edit1Change() {
 }
 
 void KnowledgeTestScreen::LMDButton1Click() {
-    if (QuestionNo < 1 || QuestionNo > kQuestionCount)
+    if (test_.finished())
         return;
-    ++QuestionNo;
-    const int q = QuestionNo - 1;
-    const AnswerInput input{LMDRadioGroup1->selectedText(), Edit1->text(), enteredNumber()};
-    const Verdict verdict = judgeAnswer(answerKey(q), input);
-    if (verdict == Verdict::Refused) {
-        --QuestionNo;
+    const Answer answer{LMDRadioGroup1->selectedText().toStdString(), Edit1->text().toStdString(),
+                        enteredNumber()};
+    if (test_.answer(answer) == Verdict::Refused) {
         showErrorBox(this, QStringLiteral("Пишите только цифры"), kTestErrorCaption);
         return;
     }
-    AnswerWrong[q - 1] = verdict == Verdict::Wrong ? 1 : 0;
-    if (q < kQuestionCount)
-        putUpQuestion(q + 1);
+    const int judged = test_.run().QuestionNo - 1;
+    if (judged < kQuestionCount)
+        putUpQuestion(judged + 1);
     else
         showResults();
 }

@@ -15,8 +15,7 @@ public:
 
 protected:
     void FormShow() override;
-    AnswerKey answerKey(int q) const override;
-    double enteredNumber() const override;
+    std::optional<double> enteredNumber() const override;
     void putUpQuestion(int n) override;
     void showResults() override;
 
@@ -25,8 +24,6 @@ private:
     void RxCalcEdit1Click();
     void RxCalcEdit1Change();
     void RzURLLabel3Click();
-    // Pool question PoolPick[position - 1] into the question area.
-    void putUpPoolQuestion(int position);
 
     Label* Label1;
     Label* Label2;

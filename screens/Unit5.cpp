@@ -1,11 +1,12 @@
 #include "screens/Unit5.h"
 
+#include "foundation/Utf8Text.h"
 #include "logic/RandomDraw.h"
+#include "logic/StatusLine.h"
 #include "screens/Unit9.h"
 #include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Picture.h"
-#include "workbench/TactTexts.h"
 
 #include <QPushButton>
 
@@ -14,11 +15,6 @@ TForm5* Form5 = nullptr;
 namespace {
 
 constexpr int kStepsPerCycle = 16;
-
-QString valueStatus(std::int32_t uaim) {
-    return QStringLiteral("Значение Uаим для кодирования = ") + QString::number(uaim) +
-           QLatin1Char('.');
-}
 
 QString bitText(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
@@ -41,7 +37,7 @@ void TForm5::drawValue() {
     // A zero is drawn again once; the second draw stands, even a zero.
     uaim_ = drawAvoiding([] { return DrawRandom(4001) - 2000; }, {0}, 2);
     trace_ = BuildCodingTrace(uaim_);
-    panel_.statusLine()->setText(valueStatus(uaim_));
+    panel_.statusLine()->setText(toQString(valueStatus(uaim_) + '.'));
     panel_.uaimField()->setText(QString::number(uaim_));
 }
 
@@ -60,7 +56,7 @@ void TForm5::LMDButton2Click() {
 }
 
 void TForm5::startTact(const TTactRecord& record) {
-    panel_.statusLine()->setText(tactStatusText(true, record.tact));
+    panel_.statusLine()->setText(toQString(tactStatus(true, record.tact)));
     SchematicPanel::setCellText(panel_.registerCell(record.tact), QStringLiteral("1"));
     SchematicPanel::setCellText(panel_.comparatorCell(),
                                 QString(QChar::fromLatin1(record.comparatorOutput)));
@@ -84,7 +80,7 @@ void TForm5::startTact(const TTactRecord& record) {
 void TForm5::endTact(const TTactRecord& record) {
     panel_.statusLine()->setText(record.tact == 8
                                     ? QStringLiteral("Конец 8-го такта. Кодирование завершено.")
-                                    : tactStatusText(false, record.tact));
+                                    : toQString(tactStatus(false, record.tact)));
     panel_.comparatorCell()->hide();
     SchematicPanel::setCellText(panel_.registerCell(record.tact), bitText(record.bit == 1));
     showReferences(record.referencesAfter);

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "screens/Unit6.h"
 
 #include "foundation/ErrorReporter.h"
-#include "logic/IntegerText.h"
 #include "foundation/LabStyle.h"
+#include "foundation/Utf8Text.h"
+#include "logic/IntegerText.h"
 #include "screens/Unit8.h"
 #include "screens/Unit9.h"
 #include "widgets/DigitCell.h"
@@ -11,39 +13,14 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
 #include "widgets/Picture.h"
-#include "workbench/TactTexts.h"
 
 #include <QPushButton>
-#include <optional>
-#include <vector>
 
 TForm6* Form6 = nullptr;
 
 namespace {
 
 using Row = SchematicPanel::Row;
-
-const QString kSignMessage = QStringLiteral("Не правильно введено значение знака входного сигнала");
-const QString kSegmentMessage =
-    QStringLiteral("Не правильно введено значение номера сегмента амплитудной характеристики");
-const QString kComparatorMessage =
-    QStringLiteral("Не правильно введено значение сигнала из компаратора");
-const QString kGeneratorMessage = QStringLiteral("Не правильно введено значение из БКЭ");
-const QString kSelectorMessage = QStringLiteral("Не правильно введено значение из БВС");
-const QString kUetMessage = QStringLiteral("Не правильно введено значение Uэт");
-
-constexpr int kLastStep = 16;
-// From this many refused presses on, the run does not open the way to the final test.
-constexpr int kErrorLimit = 1000;
-// Trial weights of tact 3; with the 128 of tact 2 these are all that the segment search
-// can have left switched on before tact 4.
-constexpr int kTact3TrialLow = 32;
-constexpr int kTact3TrialHigh = 512;
-
-// Status line of practice step 1..16: odd steps start a tact, even ones end it.
-QString stepStatus(int step) {
-    return tactStatusText(step % 2 == 1, (step + 1) / 2);
-}
 
 DigitCell* asDigitCell(QWidget* cell) {
     return static_cast<DigitCell*>(cell);
@@ -54,60 +31,25 @@ void setShown(const QList<QWidget*>& widgets, bool shown) {
         widget->setVisible(shown);
 }
 
+QColor promptColor(Practice::FieldPrompt prompt) {
+    switch (prompt) {
+    case Practice::FieldPrompt::Next:
+        return LabStyle::kPromptRed;
+    case Practice::FieldPrompt::Entered:
+        return LabStyle::kPromptGreen;
+    case Practice::FieldPrompt::None:
+        break;
+    }
+    return LabStyle::kBtnFace;
+}
+
+template <std::size_t N>
+void readRow(const QList<QWidget*>& cells, std::array<std::string, N>& texts) {
+    for (std::size_t i = 0; i < N; ++i)
+        texts[i] = SchematicPanel::cellText(cells[int(i)]).toStdString();
+}
+
 } // namespace
-
-// The entries one practice step looks at, in the order they are checked.
-class TForm6::StepChecks {
-public:
-    StepChecks(const SchematicPanel& panel, bool positive) : panel_(panel), positive_(positive) {}
-
-    void registerCell(int tact, int bit) {
-        addCell(panel_.registerCell(tact), bit, tact == 1 ? kSignMessage : kSegmentMessage);
-    }
-    void comparator(const TTactRecord& record) {
-        checks_.push_back({panel_.comparatorCell(),
-                           QString(QChar::fromLatin1(record.comparatorOutput)), 0,
-                           &kComparatorMessage});
-    }
-    void generator(int weight, int bit) {
-        addCell(panel_.referenceCell(SchematicPanel::polarityRow(positive_), weight), bit,
-                kGeneratorMessage);
-    }
-    void selector(int weight, int bit) {
-        addCell(panel_.referenceCell(Row::Selector, weight), bit, kSelectorMessage);
-    }
-    // The field holds levels signed by the polarity; zero is zero for either.
-    void uet(double level) {
-        checks_.push_back({nullptr, {}, positive_ || level == 0 ? level : -level, &kUetMessage});
-    }
-
-    // The message of the first wrong entry; nothing when every entry is right.
-    std::optional<QString> firstFailure() const {
-        for (const Check& check : checks_) {
-            const bool right = check.cell ? SchematicPanel::cellText(check.cell) == check.text
-                                          : panel_.uetField()->value() == check.level;
-            if (!right)
-                return *check.message;
-        }
-        return std::nullopt;
-    }
-
-private:
-    struct Check {
-        QWidget* cell; // nullptr: the U эт field
-        QString text;
-        double level;
-        const QString* message;
-    };
-
-    void addCell(QWidget* cell, int bit, const QString& message) {
-        checks_.push_back({cell, QString::number(bit), 0, &message});
-    }
-
-    const SchematicPanel& panel_;
-    bool positive_;
-    std::vector<Check> checks_;
-};
 
 TForm6::TForm6()
     : LabScreen(QStringLiteral("Практика кодирования"), QSize(604, 524), Border::Fixed),
@@ -154,7 +96,10 @@ void TForm6::resetRun() {
     LMDButton1->show();
     ErrorCount = 0;
     Label3->hide();
-    LMDLight1->show();
+    // Only the red register lamp: the other lamps and the fields' colours are already off,
+    // at creation and after a finished run alike.
+    prompts_.registerRed = true;
+    showPrompts();
     for (QWidget* cell : panel_.allRowCells())
         SchematicPanel::setCellText(cell, QStringLiteral("0"));
 }
@@ -173,173 +118,83 @@ void TForm6::FormActivate() {
     }
     PracticeUaim = *value;
     trace_ = BuildCodingTrace(PracticeUaim);
-    const QString number = QString::number(PracticeUaim);
-    Label1->setText(QStringLiteral("Значение Uаим для кодирования = ") + number +
-                    QStringLiteral(". ") + stepStatus(1));
-    Label2->setText(number);
+    Label1->setText(toQString(Practice::openingStatus(PracticeUaim)));
+    Label2->setText(QString::number(PracticeUaim));
 }
 
-TForm6::StepChecks TForm6::checksOf(int step) const {
-    StepChecks checks(panel_, trace_.positive);
-    const int tact = (step + 1) / 2;
-    const TTactRecord& record = trace_.tacts[std::size_t(tact - 1)];
-    const auto tactRecord = [this](int k) -> const TTactRecord& {
-        return trace_.tacts[std::size_t(k - 1)];
-    };
-    const int w = record.trialWeight;
-    switch (step) {
-    case 1:
-        checks.registerCell(1, 1);
-        checks.comparator(record);
-        break;
-    case 2:
-        checks.registerCell(1, record.bit);
-        break;
-    case 3:
-        checks.comparator(record);
-        checks.registerCell(2, 1);
-        checks.generator(w, 1);
-        checks.selector(w, 1);
-        checks.uet(record.uetDuring);
-        break;
-    case 4:
-        if (record.bit == 0) {
-            checks.uet(record.uetAfter);
-            checks.registerCell(2, 0);
-            checks.selector(w, 0);
-            checks.generator(w, 0);
-        } else {
-            checks.registerCell(2, 1);
-            checks.selector(w, 1);
-            checks.uet(record.uetAfter);
-            checks.generator(w, 1);
-        }
-        break;
-    case 5: {
-        const int tact2Weight = tactRecord(2).trialWeight;
-        checks.registerCell(3, 1);
-        checks.generator(tact2Weight, 0);
-        checks.selector(tact2Weight, 0);
-        checks.comparator(record);
-        checks.generator(w, 1);
-        checks.selector(w, 1);
-        checks.uet(record.uetDuring);
-        break;
-    }
-    case 6:
-    case 8: {
-        // When the bit is cleared, the reference kept from before comes back on: the 128
-        // of tact 2 (if X is set) after tact 3, the segment's base after tact 4.
-        const int kept = step == 8                ? trace_.baseReference
-                         : tactRecord(2).bit == 1 ? tactRecord(2).trialWeight
-                                                  : 0;
-        checks.registerCell(tact, record.bit);
-        if (record.bit == 0 && kept > 0) {
-            checks.generator(kept, 1);
-            checks.selector(kept, 1);
-        }
-        checks.generator(w, record.bit);
-        checks.selector(w, record.bit);
-        checks.uet(record.uetAfter);
-        break;
-    }
-    case 7:
-        checks.registerCell(4, 1);
-        for (const int earlier : {kTact3TrialLow, kTact3TrialHigh, tactRecord(2).trialWeight}) {
-            checks.generator(earlier, 0);
-            checks.selector(earlier, 0);
-        }
-        checks.comparator(record);
-        checks.generator(w, 1);
-        checks.selector(w, 1);
-        checks.uet(record.uetDuring);
-        break;
-    default:
-        if (step % 2 == 1) {
-            checks.registerCell(tact, 1);
-            checks.comparator(record);
-            checks.generator(w, 1);
-            checks.selector(w, 1);
-            checks.uet(record.uetDuring);
-        } else {
-            checks.registerCell(tact, record.bit);
-            if (record.bit == 0) {
-                checks.generator(w, 0);
-                checks.selector(w, 0);
-            }
-            checks.uet(record.uetAfter);
-        }
-        break;
-    }
-    return checks;
+Practice::Entries TForm6::entries() const {
+    Practice::Entries entries;
+    readRow(panel_.registerCells(), entries.registerCells);
+    readRow(panel_.row(Row::Gen1), entries.gen1);
+    readRow(panel_.row(Row::Gen2), entries.gen2);
+    readRow(panel_.row(Row::Selector), entries.selector);
+    entries.comparator = Edit22->text().toStdString();
+    entries.uet = RxCalcEdit1->value();
+    return entries;
 }
 
 void TForm6::LMDButton1Click() {
-    if (PracticeStep >= kLastStep)
+    if (PracticeStep >= Practice::kLastStep)
         return;
     const int step = PracticeStep + 1;
+    // The end of tact 1 is entered with the Comparator cell in sight, refused or not.
     if (step == 2)
         Edit22->show();
-    if (const std::optional<QString> failure = checksOf(step).firstFailure()) {
+    if (const auto failure = Practice::firstFailure(trace_, step, entries())) {
         ++ErrorCount;
-        showErrorBox(this, *failure, kPracticeErrorCaption);
+        showErrorBox(this, toQString(*failure), kPracticeErrorCaption);
         return;
     }
     PracticeStep = step;
-    applyStepEffects(step);
+    applyStepEffects(Practice::effectsOf(step));
 }
 
-void TForm6::applyStepEffects(int step) {
-    if (step == kLastStep) {
+void TForm6::applyStepEffects(const Practice::StepEffects& effects) {
+    if (effects.finished) {
         finishRun();
         return;
     }
-    Label1->setText(stepStatus(step + 1));
-    // The Comparator cell is there exactly while the start of a tact is entered.
-    Edit22->setVisible(step % 2 == 0);
-    if (step == 1)
-        showPolarity(true);
-    if (step == 2) {
-        showPolarity(false);
-        SchematicPanel::setCellText(panel_.registerCell(2), QStringLiteral("0"));
-    }
-    resetPrompts();
-}
-
-void TForm6::showPolarity(bool rows) {
+    Label1->setText(toQString(effects.status));
+    Edit22->setVisible(effects.comparatorShown);
     const Row active = SchematicPanel::polarityRow(trace_.positive);
-    panel_.openSwitch(active)->hide();
-    panel_.closedSwitch(active)->show();
-    if (rows) {
-        const Row other = trace_.positive ? Row::Gen1 : Row::Gen2;
-        setShown(panel_.row(active), true);
-        setShown(panel_.row(other), false);
+    if (effects.closeSwitch) {
+        panel_.openSwitch(active)->hide();
+        panel_.closedSwitch(active)->show();
     }
+    if (effects.polarityRowAlone) {
+        setShown(panel_.row(active), true);
+        setShown(panel_.row(trace_.positive ? Row::Gen1 : Row::Gen2), false);
+    }
+    if (effects.clearSegmentBit)
+        SchematicPanel::setCellText(panel_.registerCell(2), QStringLiteral("0"));
+    prompts_ = Practice::Prompts{};
+    showPrompts();
 }
 
 void TForm6::finishRun() {
-    Label1->setText(QStringLiteral("Кодирование завершено"));
+    Label1->setText(toQString(Practice::effectsOf(Practice::kLastStep).status));
     Edit22->hide();
-    RzURLLabel1->setVisible(ErrorCount < kErrorLimit);
+    RzURLLabel1->setVisible(Practice::leadsToFinalTest(ErrorCount));
     RzURLLabel2->show();
     LMDButton1->setEnabled(false);
-    setShown({LMDLight1, LMDLight2, LMDLight3, LMDLight4}, false);
-    RxCalcEdit1->setBackground(LabStyle::kBtnFace);
-    Edit22->setBackground(LabStyle::kBtnFace);
+    prompts_ = Practice::Prompts::allOff();
+    showPrompts();
     setShown({Label1, Label2, Image1, panel_.openSwitch(Row::Gen1), panel_.closedSwitch(Row::Gen1),
               panel_.openSwitch(Row::Gen2), panel_.closedSwitch(Row::Gen2), RxCalcEdit1, Edit22,
               LMDButton1},
              false);
     setShown(panel_.allRowCells(), false);
-    Label3->setText(QStringLiteral("Количество ошибок: ") + QString::number(ErrorCount));
+    Label3->setText(toQString(Practice::errorCountText(ErrorCount)));
     Label3->show();
 }
 
-void TForm6::resetPrompts() {
-    LMDLight1->show();
-    setShown({LMDLight2, LMDLight3, LMDLight4}, false);
-    RxCalcEdit1->setBackground(LabStyle::kBtnFace);
-    Edit22->setBackground(LabStyle::kBtnFace);
+void TForm6::showPrompts() {
+    LMDLight1->setVisible(prompts_.registerRed);
+    LMDLight2->setVisible(prompts_.registerGreen);
+    LMDLight3->setVisible(prompts_.selectorRed);
+    LMDLight4->setVisible(prompts_.selectorGreen);
+    RxCalcEdit1->setBackground(promptColor(prompts_.uet));
+    Edit22->setBackground(promptColor(prompts_.comparator));
 }
 
 void TForm6::RzURLLabel1Click() {
@@ -352,54 +207,31 @@ void TForm6::RzURLLabel2Click() {
 }
 
 void TForm6::Edit14KeyDown(int) {
-    registerRowTouched();
+    prompts_.registerRowTouched();
+    showPrompts();
 }
 
 void TForm6::Edit14DblClick() {
-    registerRowTouched();
+    prompts_.registerRowTouched();
+    showPrompts();
 }
 
 void TForm6::Edit43KeyDown(int) {
-    selectorRowTouched();
+    prompts_.selectorRowTouched();
+    showPrompts();
 }
 
 void TForm6::Edit43DblClick() {
-    selectorRowTouched();
-}
-
-void TForm6::registerRowTouched() {
-    // Lamps are judged by their own shown flag, so the prompts work the same whether or
-    // not the window is on screen.
-    if (!LMDLight1->isHidden()) {
-        LMDLight1->hide();
-        LMDLight2->show();
-    }
-    if (!LMDLight4->isHidden()) {
-        promptNextField();
-    } else {
-        LMDLight4->hide();
-        LMDLight3->show();
-    }
-}
-
-void TForm6::selectorRowTouched() {
-    LMDLight4->show();
-    promptNextField();
-}
-
-void TForm6::promptNextField() {
-    if (RxCalcEdit1->background() == LabStyle::kBtnFace)
-        RxCalcEdit1->setBackground(LabStyle::kPromptRed);
-    else if (Edit22->background() == LabStyle::kBtnFace)
-        Edit22->setBackground(LabStyle::kPromptRed);
+    prompts_.selectorRowTouched();
+    showPrompts();
 }
 
 void TForm6::RxCalcEdit1KeyDown(int) {
-    RxCalcEdit1->setBackground(LabStyle::kPromptGreen);
-    if (Edit22->background() == LabStyle::kBtnFace)
-        Edit22->setBackground(LabStyle::kPromptRed);
+    prompts_.uetTouched();
+    showPrompts();
 }
 
 void TForm6::Edit22KeyDown(int) {
-    Edit22->setBackground(LabStyle::kPromptGreen);
+    prompts_.comparatorTouched();
+    showPrompts();
 }

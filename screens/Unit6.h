@@ -2,6 +2,8 @@
 
 #include "foundation/LabScreen.h"
 #include "coder/CoderModel.h"
+#include "logic/PracticePrompts.h"
+#include "logic/PracticeSteps.h"
 #include "workbench/SchematicPanel.h"
 
 #include <cstdint>
@@ -30,19 +32,18 @@ protected:
     void FormActivate() override;
 
 private:
-    class StepChecks;
-
     void FormCreate();
     void resetRun();
     void LMDButton1Click();
     void RzURLLabel1Click();
     void RzURLLabel2Click();
 
-    StepChecks checksOf(int step) const;
-    void applyStepEffects(int step);
-    void showPolarity(bool rows);
+    // What the schematic's cells hold now.
+    Practice::Entries entries() const;
+    void applyStepEffects(const Practice::StepEffects& effects);
     void finishRun();
-    void resetPrompts();
+    // The lamps and field colours as prompts_ has them.
+    void showPrompts();
 
     // Entry prompts.
     void Edit14KeyDown(int key);
@@ -51,10 +52,6 @@ private:
     void Edit43DblClick();
     void RxCalcEdit1KeyDown(int key);
     void Edit22KeyDown(int key);
-    void registerRowTouched();
-    void selectorRowTouched();
-    // Turns the next unprompted field of U эт, Comparator red.
-    void promptNextField();
 
     SchematicPanel panel_;
     Label* Label1;
@@ -75,6 +72,7 @@ private:
     int PracticeStep = 0;
     int ErrorCount = 0;
     TCodingTrace trace_;
+    Practice::Prompts prompts_;
 };
 
 extern TForm6* Form6;

@@ -13,7 +13,6 @@ public:
 
 protected:
     void FormShow() override;
-    AnswerKey answerKey(int q) const override;
     void putUpQuestion(int n) override;
     void showResults() override;
 

@@ -4,7 +4,8 @@
 
 #include <QKeyEvent>
 #include <QLocale>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
+#include <QValidator>
 #include <cmath>
 
 namespace {
@@ -13,9 +14,6 @@ const QLocale& russian() {
     static const QLocale locale(QLocale::Russian, QLocale::Russia);
     return locale;
 }
-
-// Digits of a whole part are capped so that every accepted text is an exact double.
-constexpr int kMaxWholeDigits = 12;
 
 } // namespace
 
@@ -38,23 +36,46 @@ void NumericField::setDisplayFormat(const QString& format) {
     shownDecimals_ = point < 0 ? 0 : int(format.size() - point - 1);
 }
 
+namespace {
+
+// Takes what the field can read and what is on the way to it, nothing else: so the field
+// never holds a text that it would read as another number, or as none once complete.
+class NumberValidator : public QValidator {
+public:
+    NumberValidator(int decimals, QObject* parent) : QValidator(parent), decimals_(decimals) {}
+
+    State validate(QString& input, int&) const override {
+        if (NumericField::parse(input, decimals_))
+            return Acceptable;
+        // Nothing, a lone sign or a lone comma: a number not yet typed.
+        const QString plain = NumericField::plainNumber(input);
+        static const QRegularExpression start(
+            QRegularExpression::anchoredPattern(QStringLiteral("-?,?")));
+        return start.match(plain).hasMatch() && (decimals_ > 0 || !plain.contains(QLatin1Char(',')))
+                   ? Intermediate
+                   : Invalid;
+    }
+
+private:
+    int decimals_;
+};
+
+} // namespace
+
 void NumericField::updateValidator() {
-    // Sign, digits with optional group blanks, and a decimal comma with up to `decimals_`
-    // digits after it. Anything else never reaches the text.
-    const QString fraction =
-        decimals_ > 0 ? QStringLiteral("(,[0-9]{0,%1})?").arg(decimals_) : QString();
-    const QString pattern =
-        QStringLiteral("-?[0-9\\x{00A0} ]{0,%1}%2").arg(kMaxWholeDigits + 4).arg(fraction);
-    setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
+    setValidator(new NumberValidator(decimals_, this));
 }
 
-std::optional<double> NumericField::parse(const QString& text, int decimals) {
+QString NumericField::plainNumber(const QString& text) {
     QString plain = text;
     plain.remove(QChar(0x00A0));
     plain.remove(QLatin1Char(' '));
     plain.replace(QLatin1Char('.'), QLatin1Char(','));
-    if (plain.isEmpty())
-        return 0.0;
+    return plain;
+}
+
+std::optional<double> NumericField::parse(const QString& text, int decimals) {
+    const QString plain = plainNumber(text);
     // Anchored as a whole: '$' would also match before a final line feed.
     static const QRegularExpression grammar(
         QRegularExpression::anchoredPattern(QStringLiteral("-?([0-9]*)(,([0-9]*))?")));
@@ -64,7 +85,7 @@ std::optional<double> NumericField::parse(const QString& text, int decimals) {
     const QString whole = match.captured(1);
     const QString fraction = match.captured(3);
     if (whole.isEmpty() && fraction.isEmpty())
-        return plain == QLatin1String("-") ? std::optional<double>(0.0) : std::nullopt;
+        return std::nullopt;
     if (whole.size() > kMaxWholeDigits || fraction.size() > std::max(decimals, 0))
         return std::nullopt;
     bool ok = false;
@@ -74,8 +95,8 @@ std::optional<double> NumericField::parse(const QString& text, int decimals) {
     return value;
 }
 
-double NumericField::value() const {
-    return parse(text(), decimals_).value_or(0.0);
+std::optional<double> NumericField::value() const {
+    return parse(text(), decimals_);
 }
 
 QString NumericField::format(double value) const {

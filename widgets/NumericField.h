@@ -5,7 +5,9 @@
 
 // Numeric field with a real value. It reads and shows numbers the Russian way (decimal
 // comma, digit groups split by a blank) whatever the system locale is; a '.' typed is
-// taken as the decimal comma.
+// taken as the decimal comma. It takes no text that it cannot read exactly: at most
+// kMaxWholeDigits whole digits and `decimals` fraction digits. While it holds no number yet
+// (nothing, a lone sign or a lone comma) its value is nothing, never some number.
 class NumericField : public QLineEdit {
     Q_OBJECT
 public:
@@ -17,14 +19,19 @@ public:
     // one more decimal shown (",0.#", ",0.###").
     void setDisplayFormat(const QString& format);
 
-    double value() const;
+    // Whole digits are capped so that every text taken is an exact double.
+    static constexpr int kMaxWholeDigits = 12;
+
+    std::optional<double> value() const;
     void setValue(double value);
 
     void setBackground(const QColor& color);
     QColor background() const;
 
-    // The number a typed text stands for; nullopt when it is not one. Empty text is 0.
+    // The number a typed text stands for; nothing when it is not one.
     static std::optional<double> parse(const QString& text, int decimals);
+    // The text without digit-group blanks, '.' turned into the decimal comma.
+    static QString plainNumber(const QString& text);
     QString format(double value) const;
 
 Q_SIGNALS:

@@ -78,7 +78,7 @@ void TestWidgets::numericFieldParses_data() {
     QTest::newRow("decimal point") << "0.128" << 3 << true << 0.128;
     QTest::newRow("grouped by blank") << "1 024" << 0 << true << 1024.0;
     QTest::newRow("grouped as shown") << "-1\u00A0024" << 0 << true << -1024.0;
-    QTest::newRow("empty is zero") << "" << 0 << true << 0.0;
+    QTest::newRow("empty is no number") << "" << 0 << false << 0.0;
     QTest::newRow("too many decimals") << "0,1285" << 3 << false << 0.0;
     QTest::newRow("decimals not allowed") << "1,5" << 0 << false << 0.0;
     QTest::newRow("letters") << "12a" << 0 << false << 0.0;
