@@ -1,11 +1,55 @@
+// SPDX-License-Identifier: MIT
 #include "foundation/LabScreen.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+
+constexpr char kLastInTabOrder[] = "labLastInTabOrder";
+constexpr char kDecorative[] = "labDecorative";
+
+// A screen as the accessibility interface sees it: its child controls, less the decorative.
+class ScreenAccessible : public QAccessibleWidget {
+public:
+    explicit ScreenAccessible(QWidget* screen) : QAccessibleWidget(screen, QAccessible::Window) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> list = children();
+        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index])
+                                                 : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(children().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> children() const {
+        QList<QWidget*> list;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child && !child->isWindow() && !LabScreen::isDecorative(child))
+                list.append(child);
+        }
+        return list;
+    }
+};
+
+QAccessibleInterface* screenInterface(const QString&, QObject* object) {
+    if (auto* screen = qobject_cast<LabScreen*>(object))
+        return new ScreenAccessible(screen);
+    return nullptr;
+}
+
+} // namespace
+
 LabScreen::LabScreen(const QString& caption, QSize clientSize, Border border)
     : QWidget(nullptr), border_(border) {
+    static const bool accessible = (QAccessible::installFactory(screenInterface), true);
+    Q_UNUSED(accessible);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
@@ -20,7 +64,41 @@ LabScreen::LabScreen(const QString& caption, QSize clientSize, Border border)
     }
 }
 
+void LabScreen::placeLastInTabOrder(QWidget* control) {
+    control->setProperty(kLastInTabOrder, true);
+}
+
+void LabScreen::markDecorative(QWidget* widget) {
+    widget->setProperty(kDecorative, true);
+}
+
+bool LabScreen::isDecorative(const QWidget* widget) {
+    return widget->property(kDecorative).toBool();
+}
+
+void LabScreen::orderTabChain() {
+    QList<QWidget*> last;
+    QWidget* tail = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (w->property(kLastInTabOrder).toBool())
+            last.append(w);
+        else
+            tail = w;
+    }
+    for (QWidget* control : std::as_const(last)) {
+        if (tail)
+            setTabOrder(tail, control);
+        tail = control;
+    }
+}
+
 void LabScreen::showScreen() {
+    // Every control exists by the first showing; the answer options that come and go later
+    // take their place beside their frame.
+    if (!tabChainOrdered_) {
+        tabChainOrdered_ = true;
+        orderTabChain();
+    }
     FormShow();
     if (border_ == Border::Fixed) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
@@ -17,6 +18,13 @@ public:
     // never on window-system events such as un-minimising or a closed message box.
     void showScreen();
 
+    // The control takes the keyboard focus after all the others of its screen (links do).
+    static void placeLastInTabOrder(QWidget* control);
+    // The widget only repeats what another shows (a drawn shadow): the accessibility
+    // interface leaves it out, so a screen reader announces each text once.
+    static void markDecorative(QWidget* widget);
+    static bool isDecorative(const QWidget* widget);
+
 Q_SIGNALS:
     // The window was closed, by its close box, its system menu or the close key.
     void closed();
@@ -31,5 +39,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Moves the controls placed last to the end of the tab chain, keeping the order of
+    // the others.
+    void orderTabChain();
+
     Border border_;
+    bool tabChainOrdered_ = false;
 };

@@ -38,6 +38,11 @@ QFont verdana(int pixelHeight) {
     return makeFont(families, pixelHeight, false);
 }
 
+void setEnabledColor(QPalette& palette, QPalette::ColorRole role, const QColor& color) {
+    palette.setColor(QPalette::Active, role, color);
+    palette.setColor(QPalette::Inactive, role, color);
+}
+
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Нелинейный кодер"));
     QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
@@ -51,9 +56,8 @@ void setUpApplication(QApplication& app) {
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Window, kBtnFace);
     palette.setColor(QPalette::Button, kBtnFace);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        setEnabledColor(palette, role, Qt::black);
     QApplication::setPalette(palette);
     app.setFont(sans(11));
 }

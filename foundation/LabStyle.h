@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QApplication;
 
@@ -18,6 +19,10 @@ inline constexpr QColor kBtnFace{240, 240, 240};
 inline constexpr QColor kPromptRed{255, 0, 0};
 inline constexpr QColor kPromptGreen{0, 128, 0};
 inline constexpr QColor kSchematicGrey{128, 128, 128};
+
+// Sets a text colour for the enabled look only, so that a greyed control keeps the style's
+// disabled grey.
+void setEnabledColor(QPalette& palette, QPalette::ColorRole role, const QColor& color);
 
 // Style, palette, default font, application name and version: the same for the lab and
 // for the tests, so both see identical screens.

@@ -34,6 +34,7 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     Panel1 = place(new QWidget(this), "Panel1", {105, 151, 32, 23});
     Image1 = place(makeUnitPicture(Panel1), "Image1", {-2, 0, 33, 23});
     Image1->setAccessibleName(QStringLiteral("Δ,В"));
+    Image1->setAccessibleDescription(QStringLiteral("Единица ответа: дельта, вольт"));
 
     LMDButton1 = makeButton(this, "LMDButton1", {240, 320, 89, 25}, QStringLiteral("Ответить"));
 

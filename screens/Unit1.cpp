@@ -21,6 +21,7 @@ Label* makeTitleLine(QWidget* parent, const char* name, const QRect& box, const 
     if (shadow) {
         label->setTextColor(Qt::white);
         label->setOpaque(true);
+        LabScreen::markDecorative(label);
     }
     return label;
 }

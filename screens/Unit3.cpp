@@ -47,9 +47,11 @@ ReadOnlyText* makeTextBlock(QWidget* column, const char* name, const QRect& geom
 }
 
 Picture* makeFigure(QWidget* column, const char* name, const QRect& box, QSize natural,
-                     Picture::Drawing drawing, const QString& accessibleName) {
+                    Picture::Drawing drawing, const QString& accessibleName,
+                    const QString& description) {
     auto* picture = new Picture(natural, std::move(drawing), column);
     picture->setAccessibleName(accessibleName);
+    picture->setAccessibleDescription(description);
     return place(picture, name, box);
 }
 
@@ -76,15 +78,24 @@ TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QS
     RzRichEdit1 = makeTextBlock(column, "RzRichEdit1", {0, 0, kColumnWidth, 735},
                                 QStringLiteral("Краткая теория. Кодирование"));
     Image1 = makeFigure(column, "Image1", {0, 735, kColumnWidth, 325}, TheoryFigures::kFigure1Size,
-                        TheoryFigures::paintFigure1, QStringLiteral("Рисунок 1"));
+                        TheoryFigures::paintFigure1, QStringLiteral("Рисунок 1"),
+                        QStringLiteral("Сегментированная характеристика компрессии типа А=87,6: "
+                                       "ломаная из восьми сегментов, шаг удваивается от "
+                                       "сегмента к сегменту"));
     RzRichEdit11 = makeTextBlock(column, "RzRichEdit11", {0, 1060, kColumnWidth, 754},
                                  QStringLiteral("Сегментированная характеристика компрессии"));
     Image2 = makeFigure(column, "Image2", {0, 1814, kColumnWidth, 275}, TheoryFigures::kTable1Size,
-                        TheoryFigures::paintTable1, QStringLiteral("Таблица 1"));
+                        TheoryFigures::paintTable1, QStringLiteral("Таблица 1"),
+                        QStringLiteral("Выбор основного эталона в тактах 2, 3 и 4: разряды "
+                                       "сегмента, основной эталон и шаг квантования"));
     RzRichEdit2 = makeTextBlock(column, "RzRichEdit2", {0, 2089, kColumnWidth, 209},
                                 QStringLiteral("Алгоритм выбора основных эталонов"));
     Image3 = makeFigure(column, "Image3", {0, 2298, kColumnWidth, 406}, Schematic::kFigure2Size,
-                        Schematic::paintFigure2, QStringLiteral("Рисунок 2"));
+                        Schematic::paintFigure2, QStringLiteral("Рисунок 2"),
+                        QStringLiteral("Нелинейный кодер взвешивающего типа: компаратор, "
+                                       "генераторы эталонов, блок коммутации эталонов, блок "
+                                       "выбора сегмента, цифровой регистр, преобразователь "
+                                       "кода"));
     RzRichEdit3 = makeTextBlock(column, "RzRichEdit3", {0, 2651, 567, 480},
                                 QStringLiteral("Нелинейный кодер взвешивающего типа"));
     RzURLLabel1 = makeLink(column, "RzURLLabel1", {176, 3131},

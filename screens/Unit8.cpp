@@ -37,7 +37,7 @@ TForm8::TForm8()
     : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout(),
                           kBank) {
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
+    LabStyle::setEnabledColor(pal, QPalette::WindowText, Qt::black);
     setPalette(pal);
 
     const QFont report = LabStyle::sans(16);

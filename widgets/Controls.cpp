@@ -16,13 +16,9 @@ LinkLabel* makeLink(QWidget* parent, const char* name, QPoint at, const QString&
     return link;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
+PushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setAccessibleName(caption);
-    return place(button, name, geometry);
+    return place(new PushButton(caption, parent), name, geometry);
 }
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry) {

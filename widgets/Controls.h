@@ -3,6 +3,7 @@
 #include "foundation/LabStyle.h"
 #include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/PushButton.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +17,7 @@ Label* makeLabel(QWidget* parent, const char* name, QPoint at, const QString& te
 LinkLabel* makeLink(QWidget* parent, const char* name, QPoint at, const QString& text,
                      const QFont& font = LabStyle::sans(13));
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
+PushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& caption);
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry);

@@ -1,5 +1,7 @@
 #include "widgets/Label.h"
 
+#include "foundation/LabStyle.h"
+
 Label::Label(const QString& text, const QFont& font, QWidget* parent) : QLabel(parent) {
     setFont(font);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -26,7 +28,7 @@ void Label::showEvent(QShowEvent* event) {
 
 void Label::setTextColor(const QColor& color) {
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, color);
+    LabStyle::setEnabledColor(pal, QPalette::WindowText, color);
     setPalette(pal);
 }
 

@@ -8,7 +8,8 @@ Lamp::Lamp(const QColor& color, bool lit, QWidget* parent)
 }
 
 QColor Lamp::shownColor() const {
-    return lit_ ? color_ : color_.darker(160);
+    // Full saturation keeps the hue plain; the lightness sets the contrast.
+    return QColor::fromHslF(color_.hslHueF(), 1.0f, lit_ ? 0.88f : 0.14f);
 }
 
 void Lamp::paintEvent(QPaintEvent*) {

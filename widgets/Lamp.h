@@ -2,8 +2,9 @@
 
 #include <QWidget>
 
-// Indicator lamp: a plain rectangle without a bevel in its colour, bright when lit and
-// dimmed when not.
+// Indicator lamp: a plain rectangle without a bevel, filled with a light tint of its colour
+// when lit and a deep shade of it when not. Either leaves a mid-grey drawn over the lamp
+// (the schematic's captions) at a luminance contrast of more than 2.5 : 1.
 class Lamp : public QWidget {
     Q_OBJECT
 public:

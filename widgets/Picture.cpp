@@ -1,10 +1,23 @@
 #include "widgets/Picture.h"
 
+#include <QAccessibleWidget>
 #include <QImage>
 #include <QPainter>
 
+namespace {
+
+QAccessibleInterface* pictureInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("Picture") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 Picture::Picture(QSize natural, Drawing drawing, QWidget* parent)
     : QWidget(parent), natural_(natural), drawing_(std::move(drawing)) {
+    static const bool accessible = (QAccessible::installFactory(pictureInterface), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(natural);
 }

@@ -46,6 +46,9 @@ void RadioGroup::addItem(const QString& text) {
     if (itemFont_ != QFont())
         label->setFont(itemFont_);
     label->installEventFilter(this);
+    // Options come and go while the screen stands; each takes the keyboard focus right
+    // after the one above it, the first right after the frame.
+    setTabOrder(buttons_.isEmpty() ? static_cast<QWidget*>(this) : buttons_.last(), button);
     group_->addButton(button, row);
     layout_->addWidget(button, row, 0, Qt::AlignTop);
     layout_->addWidget(label, row, 1);

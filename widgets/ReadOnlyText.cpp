@@ -1,5 +1,7 @@
 #include "widgets/ReadOnlyText.h"
 
+#include "foundation/LabStyle.h"
+
 ReadOnlyText::ReadOnlyText(const QFont& font, const QColor& background, QWidget* parent)
     : QPlainTextEdit(parent) {
     setReadOnly(true);
@@ -9,7 +11,7 @@ ReadOnlyText::ReadOnlyText(const QFont& font, const QColor& background, QWidget*
     setTabStopDistance(48);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, background);
-    pal.setColor(QPalette::Text, Qt::black);
+    LabStyle::setEnabledColor(pal, QPalette::Text, Qt::black);
     setPalette(pal);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }

@@ -139,14 +139,27 @@ void SchematicPanel::buildSwitches() {
             size, spot.closed ? Schematic::paintClosedSwitch : Schematic::paintOpenSwitch,
             screen_);
         place(switches_[i], spot.name, QRect(at, size));
+        switches_[i]->setAccessibleName(QStringLiteral("Ключ ГЭН%1 %2")
+                                            .arg(i < 2 ? 1 : 2)
+                                            .arg(spot.closed ? QStringLiteral("замкнут")
+                                                             : QStringLiteral("разомкнут")));
         switches_[i]->setVisible(!spot.closed);
     }
 }
 
-void SchematicPanel::buildDemonstration() {
-    // Drawing order: picture, status line, switches, U эт field, cells, link, Uаим field.
+void SchematicPanel::buildPicture() {
     picture_ = new Picture(Schematic::kPictureSize, Schematic::paintSchematic, screen_);
     place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
+    picture_->setAccessibleName(QStringLiteral("Схема нелинейного кодера"));
+    picture_->setAccessibleDescription(
+        QStringLiteral("Компаратор К сравнивает Uаим с Uэт; генераторы эталонов ГЭН1 и ГЭН2, "
+                       "блок коммутации эталонов БКЭ, блок выбора сегмента БВС, цифровой "
+                       "регистр ЦР и преобразователь кода ПК"));
+}
+
+void SchematicPanel::buildDemonstration() {
+    // Drawing order: picture, status line, switches, U эт field, cells, link, Uаим field.
+    buildPicture();
     statusLine_ = makeLabel(screen_, "Label1", {8, 4}, QStringLiteral("Введите значение Uаим"),
                             LabStyle::sans(12, true));
     buildSwitches();
@@ -179,21 +192,22 @@ void SchematicPanel::buildPractice() {
         QColor color;
         bool lit;
         bool shown;
+        QString prompt;
     };
     const std::array<LampPlace, 4> lamps{{
-        {"LMDLight1", {147, 370, 254, 35}, QColor(255, 0, 0), true, true},
-        {"LMDLight2", {147, 370, 254, 35}, QColor(0, 255, 0), false, false},
-        {"LMDLight3", {147, 297, 254, 36}, QColor(255, 0, 0), true, false},
-        {"LMDLight4", {147, 297, 254, 36}, QColor(0, 255, 0), false, false},
+        {"LMDLight1", {147, 370, 254, 35}, Qt::red, true, true, QStringLiteral("Заполнить ЦР")},
+        {"LMDLight2", {147, 370, 254, 35}, Qt::green, false, false, QStringLiteral("ЦР заполнен")},
+        {"LMDLight3", {147, 297, 254, 36}, Qt::red, true, false, QStringLiteral("Заполнить БВС")},
+        {"LMDLight4", {147, 297, 254, 36}, Qt::green, false, false, QStringLiteral("БВС заполнен")},
     }};
     for (std::size_t i = 0; i < lamps.size(); ++i) {
         lamps_[i] = new Lamp(lamps[i].color, lamps[i].lit, screen_);
         place(lamps_[i], lamps[i].name, lamps[i].geometry);
+        lamps_[i]->setAccessibleName(lamps[i].prompt);
         lamps_[i]->setVisible(lamps[i].shown);
     }
 
-    picture_ = new Picture(Schematic::kPictureSize, Schematic::paintSchematic, screen_);
-    place(picture_, "Image1", QRect(Schematic::kPictureOrigin, Schematic::kPictureSize));
+    buildPicture();
     resultLine_ = makeLabel(screen_, "Label3", {224, 232}, QStringLiteral("Количество ошибок:"));
 
     buildCells();

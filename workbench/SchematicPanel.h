@@ -65,6 +65,7 @@ private:
     QWidget* makeCell(int number, int left, int top);
     void buildCells();
     void buildSwitches();
+    void buildPicture();
     void buildDemonstration();
     void buildPractice();
     void wireMirrorRule();
