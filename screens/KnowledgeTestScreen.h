@@ -24,6 +24,8 @@ class KnowledgeTestScreen : public LabScreen {
 public:
     // The question on the screen, 1 to 10; 11 once the tenth has been judged.
     int questionNo() const { return test_.run().QuestionNo; }
+    // The question on the screen, with its key.
+    const Question& currentQuestion() const { return test_.question(); }
 
     // Where the two tests place or dress the shared controls differently.
     struct Layout {

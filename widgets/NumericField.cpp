@@ -86,7 +86,8 @@ std::optional<double> NumericField::parse(const QString& text, int decimals) {
     const QString fraction = match.captured(3);
     if (whole.isEmpty() && fraction.isEmpty())
         return std::nullopt;
-    if (whole.size() > kMaxWholeDigits || fraction.size() > std::max(decimals, 0))
+    if (whole.size() > kMaxWholeDigits || fraction.size() > std::max(decimals, 0) ||
+        (decimals <= 0 && match.hasCaptured(2)))
         return std::nullopt;
     bool ok = false;
     const double value = russian().toDouble(plain, &ok);

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "LabTestSupport.h"
 
+#include "foundation/ErrorReporter.h"
 #include "foundation/LabScreen.h"
 #include "foundation/LabStyle.h"
 
@@ -7,33 +9,6 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTest>
-
-ScriptedDraws::ScriptedDraws() {
-    previous_ = setRandomSource([this](int n) {
-        ranges_.append(n);
-        if (queue_.empty()) {
-            if (fallback_)
-                return *fallback_;
-            QTest::qFail("a draw beyond the script", __FILE__, __LINE__);
-            return 0;
-        }
-        const int value = queue_.front();
-        queue_.pop_front();
-        if (value < 0 || value >= n)
-            QTest::qFail(
-                qPrintable(QStringLiteral("scripted draw %1 outside 0..%2").arg(value).arg(n - 1)),
-                __FILE__, __LINE__);
-        return value;
-    });
-}
-
-ScriptedDraws::~ScriptedDraws() {
-    setRandomSource(std::move(previous_));
-}
-
-void ScriptedDraws::push(std::initializer_list<int> values) {
-    queue_.insert(queue_.end(), values.begin(), values.end());
-}
 
 ErrorCapture::ErrorCapture() {
     previous_ = setErrorReporter([this](QWidget*, const QString& text, const QString& caption) {
@@ -45,28 +20,23 @@ ErrorCapture::~ErrorCapture() {
     setErrorReporter(std::move(previous_));
 }
 
-void PrepareLabApplication() {
-    static bool done = false;
-    if (!done) {
-        LabStyle::setUpApplication(*qApp);
-        done = true;
-    }
+void prepareLab() {
+    static const bool styled = (LabStyle::setUpApplication(*qApp), true);
+    Q_UNUSED(styled);
+    // The offscreen platform's notices of what it cannot do are no faults of the lab.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
 }
 
-void FailOnWarnings() {
-    QTest::failOnWarning(
-        QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
+QString showing() {
+    QStringList names;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<const LabScreen*>(widget) && widget->isVisible())
+            names << widget->objectName();
+    names.sort();
+    return names.join(QLatin1Char(' '));
 }
 
-QList<QWidget*> VisibleScreens() {
-    QList<QWidget*> visible;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<LabScreen*>(widget) && widget->isVisible())
-            visible.append(widget);
-    return visible;
-}
-
-void TypeText(QWidget* widget, const QString& text) {
+void typeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() < 128 && c.isPrint()) {
             QTest::keyClick(widget, c.toLatin1());

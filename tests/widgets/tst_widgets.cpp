@@ -1,207 +1,205 @@
-#include "LabTestSupport.h"
-
+// SPDX-License-Identifier: MIT
 #include "foundation/LabStyle.h"
-#include "widgets/Controls.h"
 #include "widgets/DigitCell.h"
+#include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
+#include "widgets/PushButton.h"
 #include "widgets/RadioGroup.h"
 
-#include <QLabel>
-#include <QRadioButton>
+#include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+
+namespace {
+
+int darkest(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+} // namespace
 
 class TestWidgets : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { PrepareLabApplication(); }
-
-    void digitCellTyping_data();
-    void digitCellTyping();
-    void digitCellReportsEveryKeyAndDoubleClick();
-    void numericFieldParses_data();
-    void numericFieldParses();
-    void numericFieldTypedTextGivesValue_data();
-    void numericFieldTypedTextGivesValue();
-    void numericFieldFormats_data();
-    void numericFieldFormats();
-    void radioGroupFillSelectClear();
-    void linkLabelClicksOnlyWithLeftButtonInside();
-    void labelGrowsToItsTextWhenShown();
+    void initTestCase() { LabStyle::setUpApplication(*qApp); }
+    void numericFieldShowsWhatItReads_data();
+    void numericFieldShowsWhatItReads();
+    void digitCell();
+    void linkLabel_data();
+    void linkLabel();
+    void greyedLook_data();
+    void greyedLook();
+    void labelGrowsToItsText();
+    void radioGroup();
 };
 
-void TestWidgets::digitCellTyping_data() {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("digit replaces the zero") << "0" << QStringLiteral("1") << "1";
-    QTest::newRow("second digit replaces the first") << "" << QStringLiteral("35") << "5";
-    QTest::newRow("letters refused") << "0" << QStringLiteral("a") << "0";
-    QTest::newRow("cyrillic refused") << "1" << QStringLiteral("ж") << "1";
+void TestWidgets::numericFieldShowsWhatItReads_data() {
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("value"); // "": no number
+    QTest::addColumn<QString>("settled"); // the text once the field is left
+    const QString nbsp = QStringLiteral("\u00A0");
+    QTest::newRow("decimal comma") << 3 << "0,128" << "0,128" << "0.128" << "0,128";
+    QTest::newRow("point taken as comma") << 3 << "0.128" << "0,128" << "0.128" << "0,128";
+    QTest::newRow("trailing zeros") << 3 << "2,500" << "2,500" << "2.5" << "2,5";
+    QTest::newRow("digit groups") << 0 << "1 024" << "1 024" << "1024" << "1" + nbsp + "024";
+    QTest::newRow("longest whole part") << 0 << "123456789012" << "123456789012" << "123456789012"
+                                        << "123" + nbsp + "456" + nbsp + "789" + nbsp + "012";
+    QTest::newRow("one digit more") << 0 << "1234567890123" << "123456789012" << "123456789012"
+                                    << "123" + nbsp + "456" + nbsp + "789" + nbsp + "012";
+    QTest::newRow("one decimal more") << 3 << "0,1285" << "0,128" << "0.128" << "0,128";
+    QTest::newRow("no decimals") << 0 << "1,5" << "15" << "15" << "15";
+    QTest::newRow("letters") << 0 << "-12a" << "-12" << "-12" << "-12";
+    QTest::newRow("minus zero") << 0 << "-0" << "-0" << "0" << "0";
+    QTest::newRow("lone sign") << 3 << "-" << "-" << "" << "-";
+    QTest::newRow("lone comma") << 3 << "," << "," << "" << ",";
+    QTest::newRow("sign and comma") << 3 << "-,5" << "-,5" << "-0.5" << "-0,5";
+    QTest::newRow("nothing") << 0 << "" << "" << "" << "";
 }
 
-void TestWidgets::digitCellTyping() {
-    QFETCH(QString, start);
-    QFETCH(QString, keys);
-    QFETCH(QString, expected);
-    DigitCell cell(nullptr);
-    cell.setText(start);
-    TypeText(&cell, keys);
-    QCOMPARE(cell.text(), expected);
+void TestWidgets::numericFieldShowsWhatItReads() {
+    QFETCH(int, decimals);
+    QFETCH(QString, typed);
+    QFETCH(QString, held);
+    QFETCH(QString, value);
+    QFETCH(QString, settled);
+    NumericField field(nullptr);
+    field.setDecimals(decimals);
+    field.setDisplayFormat(decimals ? ",0.###" : ",0.#");
+    field.clear();
+    QTest::keyClicks(&field, typed);
+    QCOMPARE(field.text(), held);
+    QCOMPARE(field.value().has_value(), !value.isEmpty());
+    if (!value.isEmpty())
+        QCOMPARE(*field.value(), value.toDouble()); // exactly: the keys are compared so
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(&field, &leave);
+    QCOMPARE(field.text(), settled);
 }
 
-void TestWidgets::digitCellReportsEveryKeyAndDoubleClick() {
+void TestWidgets::digitCell() {
     DigitCell cell(nullptr);
-    cell.setText(QStringLiteral("0"));
     QSignalSpy keys(&cell, &DigitCell::keyDown);
-    QSignalSpy doubles(&cell, &DigitCell::doubleClicked);
+    QSignalSpy doubleClicks(&cell, &DigitCell::doubleClicked);
+    cell.setText(QStringLiteral("0"));
+    QTest::keyClicks(&cell, QStringLiteral("5a"));
+    QCOMPARE(cell.text(), "5"); // a digit replaces, a letter is refused
+    QTest::keyClick(&cell, Qt::Key_9);
+    QCOMPARE(cell.text(), "9");
     QTest::keyClick(&cell, Qt::Key_Left);
     QTest::keyClick(&cell, Qt::Key_Backspace);
-    QTest::keyClick(&cell, Qt::Key_Delete);
-    QCOMPARE(keys.count(), 3);
-    QCOMPARE(keys.at(0).at(0).toInt(), int(Qt::Key_Left));
-    // Emptied, the cell reads back as "" and shows the blank mark.
-    QCOMPARE(cell.text(), QString());
-    QCOMPARE(cell.placeholderText(), QStringLiteral("_"));
+    QCOMPARE(cell.text(), "");
+    QCOMPARE(cell.placeholderText(), "_");
+    QCOMPARE(keys.count(), 5); // every key, also those that change nothing
     QTest::mouseDClick(&cell, Qt::LeftButton);
-    QCOMPARE(doubles.count(), 1);
+    QCOMPARE(doubleClicks.count(), 1);
 }
 
-void TestWidgets::numericFieldParses_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<double>("value");
-    QTest::newRow("decimal comma") << "0,128" << 3 << true << 0.128;
-    QTest::newRow("decimal point") << "0.128" << 3 << true << 0.128;
-    QTest::newRow("grouped by blank") << "1 024" << 0 << true << 1024.0;
-    QTest::newRow("grouped as shown") << "-1\u00A0024" << 0 << true << -1024.0;
-    QTest::newRow("empty is no number") << "" << 0 << false << 0.0;
-    QTest::newRow("too many decimals") << "0,1285" << 3 << false << 0.0;
-    QTest::newRow("decimals not allowed") << "1,5" << 0 << false << 0.0;
-    QTest::newRow("letters") << "12a" << 0 << false << 0.0;
-    QTest::newRow("huge") << "12345678901234567" << 0 << false << 0.0;
-    QTest::newRow("trailing line feed") << "-6\n" << 0 << false << 0.0;
+void TestWidgets::linkLabel_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("clicked");
+    QTest::newRow("left click") << "left" << true;
+    QTest::newRow("right click") << "right" << false;
+    QTest::newRow("released outside") << "outside" << false;
+    QTest::newRow("Enter") << "Return" << true;
+    QTest::newRow("keypad Enter") << "Enter" << true;
+    QTest::newRow("Space") << "Space" << true;
+    QTest::newRow("another key") << "A" << false;
 }
 
-void TestWidgets::numericFieldParses() {
-    QFETCH(QString, text);
-    QFETCH(int, decimals);
-    QFETCH(bool, valid);
-    QFETCH(double, value);
-    const auto parsed = NumericField::parse(text, decimals);
-    QCOMPARE(parsed.has_value(), valid);
-    if (valid)
-        QCOMPARE(*parsed, value); // exact: the keys are compared exactly
+void TestWidgets::linkLabel() {
+    QFETCH(QString, action);
+    QFETCH(bool, clicked);
+    QWidget window;
+    window.resize(200, 60);
+    new QLineEdit(&window); // the focus starts here
+    auto* link = new LinkLabel(QStringLiteral("Начать работу >>"), LabStyle::sans(13), &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy spy(link, &LinkLabel::clicked);
+    if (action == QLatin1String("left") || action == QLatin1String("right")) {
+        QTest::mouseClick(link, action == QLatin1String("left") ? Qt::LeftButton : Qt::RightButton);
+    } else if (action == QLatin1String("outside")) {
+        QTest::mousePress(link, Qt::LeftButton);
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+    } else {
+        const QImage plain = link->grab().toImage();
+        QVERIFY(link->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(&window, Qt::Key_Tab);
+        QVERIFY(link->hasFocus());
+        QVERIFY(link->grab().toImage() != plain); // the focus shows
+        QTest::keyClick(link, QKeySequence::fromString(action)[0].key());
+    }
+    QCOMPARE(spy.count(), clicked ? 1 : 0);
 }
 
-void TestWidgets::numericFieldTypedTextGivesValue_data() {
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<double>("value");
-    QTest::newRow("0,128 under a comma") << 3 << "0,128" << 0.128;
-    QTest::newRow("0.128 typed with a point") << 3 << "0.128" << 0.128;
-    QTest::newRow("letters never enter") << 0 << "-1x2" << -12.0;
+void TestWidgets::greyedLook_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"label", "link", "button", "field"})
+        QTest::newRow(kind) << kind;
 }
 
-void TestWidgets::numericFieldTypedTextGivesValue() {
-    QFETCH(int, decimals);
-    QFETCH(QString, keys);
-    QFETCH(double, value);
-    NumericField field(nullptr);
-    field.setDecimals(decimals);
-    field.clear();
-    QSignalSpy clicks(&field, &NumericField::clicked);
-    QSignalSpy changes(&field, &NumericField::valueChanged);
-    QSignalSpy keyDowns(&field, &NumericField::keyDown);
-    QTest::mouseClick(&field, Qt::LeftButton);
-    QTest::keyClicks(&field, keys);
-    QCOMPARE(field.value(), value);
-    // The screens hear of every click, key and change.
+void TestWidgets::greyedLook() {
+    QFETCH(QString, kind);
+    const QString text = QStringLiteral("Студент 2:");
+    std::unique_ptr<QWidget> widget;
+    if (kind == QLatin1String("label")) {
+        widget = std::make_unique<Label>(text, LabStyle::sans(13), nullptr);
+        static_cast<Label*>(widget.get())->setTextColor(Qt::red); // a colour of its own, too
+    } else if (kind == QLatin1String("link")) {
+        widget = std::make_unique<LinkLabel>(text, LabStyle::sans(13), nullptr);
+    } else if (kind == QLatin1String("button")) {
+        widget = std::make_unique<PushButton>(text, nullptr);
+    } else {
+        widget = std::make_unique<QLineEdit>(text);
+    }
+    widget->resize(120, 25);
+    widget->show();
+    const int enabled = darkest(widget.get());
+    widget->setEnabled(false);
+    QVERIFY2(darkest(widget.get()) > enabled + 60,
+             qPrintable(QStringLiteral("%1 -> %2").arg(enabled).arg(darkest(widget.get()))));
+}
+
+void TestWidgets::labelGrowsToItsText() {
+    Label label(QStringLiteral("0"), LabStyle::sans(13), nullptr);
+    label.setText(QStringLiteral("-1024"));
+    label.show();
+    QCOMPARE(label.width(), label.sizeHint().width());
+    label.setText(QStringLiteral("-1024 -1024"));
+    QCOMPARE(label.width(), label.sizeHint().width());
+}
+
+void TestWidgets::radioGroup() {
+    QWidget window;
+    auto* group = new RadioGroup(QStringLiteral("Ответ"), &window);
+    group->resize(400, 180);
+    QSignalSpy clicks(group, &RadioGroup::clicked);
+    for (const char* option : {"a", "b", "c"})
+        group->addItem(QString::fromLatin1(option));
+    window.show();
+    QCOMPARE(group->itemIndex(), -1); // none selected after filling
+    QTest::mouseClick(group->findChild<QWidget*>(QStringLiteral("optionText2")), Qt::LeftButton);
+    QCOMPARE(group->selectedText(), "b");
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(keyDowns.count(), keys.size());
-    QVERIFY(changes.count() >= 1);
-}
-
-void TestWidgets::numericFieldFormats_data() {
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("zero") << 0 << ",0.#" << 0.0 << "0";
-    QTest::newRow("minus zero") << 0 << ",0.#" << -0.0 << "0";
-    QTest::newRow("grouped") << 0 << ",0.#" << -1024.0 << "-1\u00A0024";
-    QTest::newRow("three decimals") << 3 << ",0.###" << 0.128 << "0,128";
-    QTest::newRow("trailing zeros dropped") << 3 << ",0.###" << 2.5 << "2,5";
-}
-
-void TestWidgets::numericFieldFormats() {
-    QFETCH(int, decimals);
-    QFETCH(QString, format);
-    QFETCH(double, value);
-    QFETCH(QString, expected);
-    NumericField field(nullptr);
-    field.setDecimals(decimals);
-    field.setDisplayFormat(format);
-    field.setValue(value);
-    QCOMPARE(field.text(), expected);
-    QCOMPARE(field.value(), value == 0.0 ? 0.0 : value);
-}
-
-void TestWidgets::radioGroupFillSelectClear() {
-    RadioGroup group(QStringLiteral("Ответ"), nullptr);
-    group.resize(561, 185);
-    QSignalSpy clicks(&group, &RadioGroup::clicked);
-    const QStringList options{QStringLiteral("Не изменяется."),
-                              QStringLiteral("Уменьшается в 2 раза."),
-                              QStringLiteral("Увеличивается в 2 раза.")};
-    for (const QString& option : options)
-        group.addItem(option);
-    group.show();
-    QCOMPARE(group.itemIndex(), -1);
-
-    QTest::mouseClick(group.findChild<QRadioButton*>(QStringLiteral("option3")), Qt::LeftButton);
-    QCOMPARE(group.itemIndex(), 2);
-    QCOMPARE(group.selectedText(), options[2]);
-    // The option's text selects it too.
-    QTest::mouseClick(group.findChild<QLabel*>(QStringLiteral("optionText1")), Qt::LeftButton);
-    QCOMPARE(group.selectedText(), options[0]);
-    QCOMPARE(clicks.count(), 2);
-
-    // Filled anew, the group has no option selected.
-    group.clearItems();
-    group.addItem(options[1]);
-    QCOMPARE(group.count(), 1);
-    QCOMPARE(group.itemIndex(), -1);
-}
-
-void TestWidgets::linkLabelClicksOnlyWithLeftButtonInside() {
-    LinkLabel link(QStringLiteral("Начать тест"), LabStyle::sans(13), nullptr);
-    QSignalSpy clicks(&link, &LinkLabel::clicked);
-    QVERIFY(link.font().underline());
-    QTest::mouseClick(&link, Qt::RightButton);
-    QCOMPARE(clicks.count(), 0);
-    QTest::mouseClick(&link, Qt::LeftButton);
-    QCOMPARE(clicks.count(), 1);
-    QTest::mousePress(&link, Qt::LeftButton);
-    QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(link.width() + 20, 2));
-    QCOMPARE(clicks.count(), 1);
-}
-
-void TestWidgets::labelGrowsToItsTextWhenShown() {
-    QWidget screen;
-    screen.resize(600, 100);
-    auto* label = makeLabel(&screen, "Label1", {10, 20}, QStringLiteral("0"));
-    const QString longer = QStringLiteral("Значение Uаим для кодирования = -1024.");
-    label->setText(longer);
-    screen.show();
-    QCOMPARE(label->pos(), QPoint(10, 20));
-    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(longer));
-    // On show, a new text resizes it at once, in both directions.
-    label->setText(QStringLiteral("7"));
-    QVERIFY(label->width() < label->fontMetrics().horizontalAdvance(longer) / 4);
+    // The options take the keyboard focus in their order, right after their frame.
+    QStringList chain;
+    for (QWidget* w = group->nextInFocusChain(); chain.size() < 3; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            chain << w->objectName();
+    QCOMPARE(chain.join(' '), "option1 option2 option3");
+    group->clearItems();
+    QCOMPARE(group->count(), 0);
+    QCOMPARE(group->selectedText(), "");
 }
 
 QTEST_MAIN(TestWidgets)
