@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/LabFrame.h"
 #include "foundation/LabStyle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CoderModel.h"
 
 #include <cmath>

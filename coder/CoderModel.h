@@ -1,5 +1,24 @@
+// SPDX-License-Identifier: MIT
 // Weighing-type A-law coder (8 segments per polarity): the per-tact trace that the coder screens
 // show and check. Pure computation, no Qt.
+//
+// The coder weighs the magnitude M = |Uаим| against a reference U эт built from the weights
+// 1024 ... 1 Δ, one decision per tact; a bit is 1 when M >= U эт. Worked example, Uаим = -37:
+//
+//   tact  bit  U эт compared  decision               kept level  register
+//   1     P    0              negative      -> P = 0       0    0 000 0000
+//   2     X    128            37 < 128      -> X = 0       0    0 000 0000
+//   3     Y    32             37 >= 32      -> Y = 1      32    0 010 0000
+//   4     Z    64             37 < 64       -> Z = 0      32    0 010 0000   segment 2: base 32,
+//   5     A    32 + 16 = 48   37 < 48       -> A = 0      32    0 010 0000   step Δi = 2
+//   6     B    32 + 8 = 40    37 < 40       -> B = 0      32    0 010 0000
+//   7     C    32 + 4 = 36    37 >= 36      -> C = 1      36    0 010 0010
+//   8     D    36 + 2 = 38    37 < 38       -> D = 0      36    0 010 0010
+//
+// Tacts 2 to 4 find the segment by trying the boundaries 128, then 512 or 32, then one of
+// 1024, 256, 64, 16, each alone; tacts 5 to 8 add the segment's step references 8Δi, 4Δi,
+// 2Δi, Δi to the kept level. The screens show U эт signed by the polarity: -128, -32, ...
+// The code word is 0 010 0010, and the kept level 36 is the largest level not above M.
 #pragma once
 
 #include <array>

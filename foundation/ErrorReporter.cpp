@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "foundation/ErrorReporter.h"
 
 #include <QMessageBox>

@@ -19,8 +19,9 @@ public:
     int childCount() const override { return int(children().size()); }
     QAccessibleInterface* child(int index) const override {
         const QList<QWidget*> list = children();
-        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index])
-                                                 : nullptr;
+        return index >= 0 && index < list.size()
+                   ? QAccessible::queryAccessibleInterface(list[index])
+                   : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child ? int(children().indexOf(child->object())) : -1;

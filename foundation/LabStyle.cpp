@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "foundation/LabStyle.h"
 
 #include <QApplication>
@@ -56,7 +57,8 @@ void setUpApplication(QApplication& app) {
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Window, kBtnFace);
     palette.setColor(QPalette::Button, kBtnFace);
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         setEnabledColor(palette, role, Qt::black);
     QApplication::setPalette(palette);
     app.setFont(sans(11));

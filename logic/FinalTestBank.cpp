@@ -155,8 +155,8 @@ std::vector<int> FinalTestBank::drawPools() const {
 
 Question FinalTestBank::question(int n, TestRun& run) const {
     if (n <= 2) {
-        const WordEntry& entry =
-            kPool[static_cast<std::size_t>(run.PoolPick[static_cast<std::size_t>(n - 1)] - kFirstPool)];
+        const WordEntry& entry = kPool[static_cast<std::size_t>(
+            run.PoolPick[static_cast<std::size_t>(n - 1)] - kFirstPool)];
         return {std::string(entry.text), AnswerKind::Word, {}, std::string(entry.key)};
     }
     if (n == kChoiceQuestion)

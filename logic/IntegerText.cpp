@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "logic/IntegerText.h"
 
 std::optional<std::int32_t> parseInt32(std::string_view text) {

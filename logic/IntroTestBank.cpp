@@ -143,12 +143,13 @@ Question IntroTestBank::question(int n, TestRun& run) const {
     }
     if (n == 5) {
         run.QuestionVariant = DrawRandom(10) + kQuestion5FirstWidth;
-        return {std::string(kQuestion5Text) + std::to_string(run.QuestionVariant),
-                AnswerKind::Number,
-                {},
-                {},
-                kQuestion5Keys[static_cast<std::size_t>(run.QuestionVariant - kQuestion5FirstWidth)],
-                true};
+        return {
+            std::string(kQuestion5Text) + std::to_string(run.QuestionVariant),
+            AnswerKind::Number,
+            {},
+            {},
+            kQuestion5Keys[static_cast<std::size_t>(run.QuestionVariant - kQuestion5FirstWidth)],
+            true};
     }
     if (n == 6) {
         run.QuestionVariant = DrawRandom(kQuestion6Amplitudes);
@@ -158,7 +159,8 @@ Question IntroTestBank::question(int n, TestRun& run) const {
                 {},
                 question6Key(run.QuestionVariant)};
     }
-    return variantQuestion(kDigitsQuestions[static_cast<std::size_t>(n - kFirstDigitsQuestion)], run);
+    return variantQuestion(kDigitsQuestions[static_cast<std::size_t>(n - kFirstDigitsQuestion)],
+                           run);
 }
 
 std::string IntroTestBank::wrongListText(const TestRun& run) {

@@ -82,7 +82,9 @@ Question choiceQuestion(const ChoiceEntry& entry) {
     const int d1 = draw();
     const int d2 = drawAvoiding(draw, {d1}, 10001);
     const int d3 = drawAvoiding(draw, {d1, d2}, 100001);
-    Question question{std::string(entry.text), AnswerKind::Choice, {},
+    Question question{std::string(entry.text),
+                      AnswerKind::Choice,
+                      {},
                       std::string(entry.options[static_cast<std::size_t>(entry.key - 1)])};
     for (const int d : {d1, d2, d3})
         question.options.emplace_back(entry.options[static_cast<std::size_t>(d - 1)]);
@@ -92,6 +94,8 @@ Question choiceQuestion(const ChoiceEntry& entry) {
 Question variantQuestion(const VariantEntry& entry, TestRun& run) {
     run.QuestionVariant = DrawRandom(entry.count) + 1;
     const auto variant = static_cast<std::size_t>(run.QuestionVariant - 1);
-    return {std::string(entry.texts[variant]), AnswerKind::Digits, {},
+    return {std::string(entry.texts[variant]),
+            AnswerKind::Digits,
+            {},
             std::string(entry.keys[variant])};
 }

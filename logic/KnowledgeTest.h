@@ -48,7 +48,7 @@ struct TestRun {
     int QuestionNo = 1; // the question on the screen; 11 once the tenth has been judged
     std::array<int, kQuestionCount> AnswerWrong{}; // 1 for each question judged wrong
     std::vector<int> PoolPick;                     // pool number asked at each pool position
-    int QuestionVariant = 1; // variant of the fixed question on the screen
+    int QuestionVariant = 1;                       // variant of the fixed question on the screen
     int WrongCount = 0;
     std::string WrongList; // " 3 7 10": a blank before each wrongly answered question
 };

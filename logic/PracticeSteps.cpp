@@ -30,8 +30,8 @@ public:
     explicit CheckList(bool positive) : positive_(positive) {}
 
     void registerCell(int tact, int bit) {
-        checks_.push_back({Cell::Register, tact, digitOf(bit), 0,
-                           tact == 1 ? kSignMessage : kSegmentMessage});
+        checks_.push_back(
+            {Cell::Register, tact, digitOf(bit), 0, tact == 1 ? kSignMessage : kSegmentMessage});
     }
     void comparator(const TTactRecord& record) {
         checks_.push_back({Cell::Comparator, 0, record.comparatorOutput, 0, kComparatorMessage});
@@ -49,8 +49,8 @@ public:
     }
     // The field holds levels signed by the polarity; zero is zero for either.
     void uet(double level) {
-        checks_.push_back({Cell::Uet, 0, '0', positive_ || level == 0 ? level : -level,
-                           kUetMessage});
+        checks_.push_back(
+            {Cell::Uet, 0, '0', positive_ || level == 0 ? level : -level, kUetMessage});
     }
     std::vector<Check> take() { return std::move(checks_); }
 
@@ -176,8 +176,8 @@ std::optional<std::string_view> firstFailure(const TCodingTrace& trace, int step
 StepEffects effectsOf(int step) {
     StepEffects effects{};
     effects.finished = step == kLastStep;
-    effects.status = effects.finished ? "Кодирование завершено"
-                                      : tactStatus(step % 2 == 0, (step + 2) / 2);
+    effects.status =
+        effects.finished ? "Кодирование завершено" : tactStatus(step % 2 == 0, (step + 2) / 2);
     effects.comparatorShown = !effects.finished && step % 2 == 0;
     effects.closeSwitch = step == 1 || step == 2;
     effects.polarityRowAlone = step == 1;

@@ -42,8 +42,8 @@ std::vector<Check> checksOf(const TCodingTrace& trace, int step);
 
 // What the schematic's cells hold when "Далее >>" is pressed.
 struct Entries {
-    std::array<std::string, 8> registerCells;              // P X Y Z A B C D
-    std::array<std::string, 11> gen1, gen2, selector;      // 1024 Δ ... 1 Δ
+    std::array<std::string, 8> registerCells;         // P X Y Z A B C D
+    std::array<std::string, 11> gen1, gen2, selector; // 1024 Δ ... 1 Δ
     std::string comparator;
     std::optional<double> uet; // nothing while the field holds no number
 };
@@ -54,12 +54,12 @@ std::optional<std::string_view> firstFailure(const TCodingTrace& trace, int step
 
 // What a passed step changes on the screen.
 struct StepEffects {
-    std::string status;     // the status line: the step to be entered next
-    bool comparatorShown;   // the Comparator cell is there while a tact's start is entered
-    bool closeSwitch;       // the switch of the value's generator closes (steps 1 and 2)
-    bool polarityRowAlone;  // that generator's row alone stays shown (step 1)
-    bool clearSegmentBit;   // register cell X goes back to "0" (step 2)
-    bool finished;          // the run is over (step 16)
+    std::string status;    // the status line: the step to be entered next
+    bool comparatorShown;  // the Comparator cell is there while a tact's start is entered
+    bool closeSwitch;      // the switch of the value's generator closes (steps 1 and 2)
+    bool polarityRowAlone; // that generator's row alone stays shown (step 1)
+    bool clearSegmentBit;  // register cell X goes back to "0" (step 2)
+    bool finished;         // the run is over (step 16)
 };
 StepEffects effectsOf(int step);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "logic/RandomDraw.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "logic/StatusLine.h"
 
 std::string tactStatus(bool start, int tact) {
-    const char* purpose = tact == 1   ? "Определение знака входного сигнала"
+    const char* purpose = tact == 1 ? "Определение знака входного сигнала"
                           : tact <= 4 ? "Определение номера сегмента амплитудной характеристики"
                                       : "Определение шага внутри сегмента";
     return std::string(start ? "Начало " : "Конец ") + std::to_string(tact) + "-го такта. " +

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/TheoryFigures.h"
 
 #include "foundation/LabStyle.h"
@@ -16,18 +17,18 @@ namespace {
 
 const QColor kGridColour{150, 150, 150};
 
-void DrawCentred(QPainter& painter, QPointF centre, const QString& text) {
+void drawCentred(QPainter& painter, QPointF centre, const QString& text) {
     const QRectF box(centre.x() - 100, centre.y() - 50, 200, 100);
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-void DrawRightAligned(QPainter& painter, QPointF rightCentre, const QString& text) {
+void drawRightAligned(QPainter& painter, QPointF rightCentre, const QString& text) {
     const QRectF box(rightCentre.x() - 200, rightCentre.y() - 50, 200, 100);
     painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text);
 }
 
 // A line ending in a small filled arrowhead at `to`.
-void DrawArrow(QPainter& painter, QPointF from, QPointF to, qreal head = 7) {
+void drawArrow(QPainter& painter, QPointF from, QPointF to, qreal head = 7) {
     const QLineF line(from, to);
     const QPointF unit = (to - from) / line.length();
     const QPointF normal(-unit.y(), unit.x());
@@ -41,9 +42,9 @@ void DrawArrow(QPainter& painter, QPointF from, QPointF to, qreal head = 7) {
     painter.fillPath(tip, painter.pen().color());
 }
 
-void DrawCircled(QPainter& painter, QPointF centre, qreal radius, const QString& text) {
+void drawCircled(QPainter& painter, QPointF centre, qreal radius, const QString& text) {
     painter.drawEllipse(centre, radius, radius);
-    DrawCentred(painter, centre, text);
+    drawCentred(painter, centre, text);
 }
 
 // A symbol with a subscript, as "U" with "вых" below its right side; returns its width.
@@ -72,7 +73,7 @@ struct Subscripted {
 };
 
 // Numerator over denominator, centred on `centre`, the fraction bar at its height.
-void DrawFraction(QPainter& painter, QPointF centre, const Subscripted& numerator,
+void drawFraction(QPainter& painter, QPointF centre, const Subscripted& numerator,
                   const Subscripted& denominator) {
     const qreal bar = std::max(numerator.width(), denominator.width()) + 4;
     numerator.draw(painter, {centre.x() - numerator.width() / 2, centre.y() - 5});
@@ -88,77 +89,77 @@ constexpr qreal kAxisY = 286;
 constexpr qreal kTopLevelY = 46;
 constexpr qreal kFullInputX = 400;
 
-qreal LevelY(qreal level) {
+qreal levelY(qreal level) {
     return kAxisY - level * (kAxisY - kTopLevelY) / 128;
 }
 
-qreal InputX(qreal share) {
+qreal inputX(qreal share) {
     return kAxisX + share * (kFullInputX - kAxisX);
 }
 
 constexpr std::array<qreal, 5> kInputGrid{0.0625, 0.125, 0.25, 0.5, 1.0};
 
-void DrawFigure1Grid(QPainter& painter) {
+void drawFigure1Grid(QPainter& painter) {
     painter.setPen(QPen(kGridColour, 1, Qt::DotLine));
     for (int level = 16; level <= 128; level += 16)
-        painter.drawLine(QLineF(kAxisX, LevelY(level), kFullInputX, LevelY(level)));
+        painter.drawLine(QLineF(kAxisX, levelY(level), kFullInputX, levelY(level)));
     for (const qreal share : kInputGrid)
-        painter.drawLine(QLineF(InputX(share), kAxisY, InputX(share), kTopLevelY));
+        painter.drawLine(QLineF(inputX(share), kAxisY, inputX(share), kTopLevelY));
 }
 
-void DrawFigure1Axes(QPainter& painter) {
+void drawFigure1Axes(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1.5));
-    DrawArrow(painter, {kAxisX, kAxisY}, {kAxisX, 14}, 9);
-    DrawArrow(painter, {kAxisX, kAxisY}, {454, kAxisY}, 9);
+    drawArrow(painter, {kAxisX, kAxisY}, {kAxisX, 14}, 9);
+    drawArrow(painter, {kAxisX, kAxisY}, {454, kAxisY}, 9);
     painter.setPen(QPen(Qt::black, 1));
 
-    DrawFraction(painter, {kAxisX + 32, 20}, {QStringLiteral("U"), QStringLiteral("вых")},
+    drawFraction(painter, {kAxisX + 32, 20}, {QStringLiteral("U"), QStringLiteral("вых")},
                  {QStringLiteral("U"), QStringLiteral("вых max")});
-    DrawFraction(painter, {429, kAxisY - 24}, {QStringLiteral("U"), QStringLiteral("вх")},
+    drawFraction(painter, {429, kAxisY - 24}, {QStringLiteral("U"), QStringLiteral("вх")},
                  {QStringLiteral("U"), QStringLiteral("вх max")});
 
     // Output marks and the segment numbers between them.
     painter.setFont(LabStyle::sans(11));
     for (int level = 0; level <= 128; level += 16) {
-        painter.drawLine(QLineF(kAxisX - 4, LevelY(level), kAxisX, LevelY(level)));
-        DrawRightAligned(painter, {kAxisX - 6, LevelY(level)}, QString::number(level));
+        painter.drawLine(QLineF(kAxisX - 4, levelY(level), kAxisX, levelY(level)));
+        drawRightAligned(painter, {kAxisX - 6, levelY(level)}, QString::number(level));
     }
     painter.setFont(LabStyle::sans(10));
     for (int segment = 1; segment <= 8; ++segment)
-        DrawCircled(painter, {42, LevelY(16 * segment - 8)}, 8, QString::number(segment));
+        drawCircled(painter, {42, levelY(16 * segment - 8)}, 8, QString::number(segment));
 
     painter.save();
     painter.translate(14, (kAxisY + kTopLevelY) / 2);
     painter.rotate(-90);
     painter.setFont(LabStyle::sans(12));
-    DrawCentred(painter, {0, 0}, QStringLiteral("Сегменты кодирования"));
+    drawCentred(painter, {0, 0}, QStringLiteral("Сегменты кодирования"));
     painter.restore();
 
     // Input marks: the first two stand too close for one row, so the first drops a row.
     painter.setFont(LabStyle::sans(11));
     const QLocale russian(QLocale::Russian);
     for (std::size_t i = 0; i < kInputGrid.size(); ++i) {
-        const qreal x = InputX(kInputGrid[i]);
+        const qreal x = inputX(kInputGrid[i]);
         const qreal row = i == 0 ? 24 : 10;
         painter.drawLine(QLineF(x, kAxisY, x, kAxisY + row - 5));
         const QString mark =
             kInputGrid[i] == 1.0 ? QStringLiteral("1,0") : russian.toString(kInputGrid[i], 'g', 4);
-        DrawCentred(painter, {x, kAxisY + row + 2}, mark);
+        drawCentred(painter, {x, kAxisY + row + 2}, mark);
     }
     painter.setFont(LabStyle::sans(9));
     for (std::size_t i = 0; i + 1 < kInputGrid.size(); ++i) {
-        const qreal x = (InputX(kInputGrid[i]) + InputX(kInputGrid[i + 1])) / 2;
-        DrawCircled(painter, {x, kAxisY - 11}, 7, QString::number(5 + int(i)));
+        const qreal x = (inputX(kInputGrid[i]) + inputX(kInputGrid[i + 1])) / 2;
+        drawCircled(painter, {x, kAxisY - 11}, 7, QString::number(5 + int(i)));
     }
 }
 
-void DrawCharacteristic(QPainter& painter) {
+void drawCharacteristic(QPainter& painter) {
     // Each segment doubles the input span of the one below and adds 16 levels.
     static constexpr std::array<QPointF, 6> kBreaks{
         {{1.0 / 32, 48}, {0.0625, 64}, {0.125, 80}, {0.25, 96}, {0.5, 112}, {1.0, 128}}};
     QPolygonF line;
     for (const QPointF& point : kBreaks)
-        line << QPointF(InputX(point.x()), LevelY(point.y()));
+        line << QPointF(inputX(point.x()), levelY(point.y()));
     painter.setPen(QPen(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(line);
     painter.setBrush(Qt::black);
@@ -177,16 +178,16 @@ constexpr qreal kTableBottom = kHeaderBottom + 8 * kRowHeight;
 // Column edges: boundary, tacts 2, 3, 4, digits 2-4, base reference, step.
 constexpr std::array<qreal, 8> kColumnEdge{kTableLeft, 91, 161, 231, 301, 376, 476, 553};
 
-qreal ColumnCentre(int column) {
+qreal columnCentre(int column) {
     return (kColumnEdge[column] + kColumnEdge[column + 1]) / 2;
 }
 
 // The level between row `boundary - 1` and row `boundary`, counted from the top.
-qreal BoundaryY(int boundary) {
+qreal boundaryY(int boundary) {
     return kHeaderBottom + boundary * kRowHeight;
 }
 
-void DrawTableRules(QPainter& painter) {
+void drawTableRules(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(QRectF(kTableLeft + 0.5, kTableTop + 0.5, kColumnEdge.back() - kTableLeft,
                             kTableBottom - kTableTop));
@@ -202,37 +203,37 @@ void DrawTableRules(QPainter& painter) {
         QLineF(kTableLeft, kHeaderBottom + 0.5, kColumnEdge.back(), kHeaderBottom + 0.5));
     for (int row = 1; row < 8; ++row)
         painter.drawLine(
-            QLineF(kColumnEdge[4], BoundaryY(row) + 0.5, kColumnEdge.back(), BoundaryY(row) + 0.5));
+            QLineF(kColumnEdge[4], boundaryY(row) + 0.5, kColumnEdge.back(), boundaryY(row) + 0.5));
     // Faint guides carry each boundary from its value across the tree to its row line.
     painter.setPen(QPen(kGridColour, 1, Qt::DotLine));
     for (int boundary = 1; boundary < 8; ++boundary)
-        painter.drawLine(QLineF(kColumnEdge[0] + 62, BoundaryY(boundary) + 0.5, kColumnEdge[4],
-                                BoundaryY(boundary) + 0.5));
+        painter.drawLine(QLineF(kColumnEdge[0] + 62, boundaryY(boundary) + 0.5, kColumnEdge[4],
+                                boundaryY(boundary) + 0.5));
 }
 
-void DrawTableHeader(QPainter& painter) {
+void drawTableHeader(QPainter& painter) {
     painter.setPen(Qt::black);
     painter.setFont(LabStyle::sans(13));
     const qreal upper = 16;
     const qreal lower = 35;
-    DrawCentred(painter, {ColumnCentre(0), upper}, QStringLiteral("Граница"));
-    DrawCentred(painter, {ColumnCentre(0), lower}, QStringLiteral("сегмента, Δ"));
-    DrawCentred(painter, {(kColumnEdge[1] + kColumnEdge[4]) / 2, 13},
+    drawCentred(painter, {columnCentre(0), upper}, QStringLiteral("Граница"));
+    drawCentred(painter, {columnCentre(0), lower}, QStringLiteral("сегмента, Δ"));
+    drawCentred(painter, {(kColumnEdge[1] + kColumnEdge[4]) / 2, 13},
                 QStringLiteral("Такты кодирования"));
     for (int tact = 2; tact <= 4; ++tact)
-        DrawCentred(painter, {ColumnCentre(tact - 1), lower}, QString::number(tact));
-    DrawCentred(painter, {ColumnCentre(4), upper}, QStringLiteral("2, 3, 4"));
-    DrawCentred(painter, {ColumnCentre(4), lower}, QStringLiteral("разр."));
+        drawCentred(painter, {columnCentre(tact - 1), lower}, QString::number(tact));
+    drawCentred(painter, {columnCentre(4), upper}, QStringLiteral("2, 3, 4"));
+    drawCentred(painter, {columnCentre(4), lower}, QStringLiteral("разр."));
     const Subscripted base{QStringLiteral("U"), QStringLiteral("эт осн")};
-    base.draw(painter, {ColumnCentre(5) - base.width() / 2, upper + 4});
+    base.draw(painter, {columnCentre(5) - base.width() / 2, upper + 4});
     painter.setFont(LabStyle::sans(13));
-    DrawCentred(painter, {ColumnCentre(5), lower}, QStringLiteral("сегмента, Δ"));
+    drawCentred(painter, {columnCentre(5), lower}, QStringLiteral("сегмента, Δ"));
     Subscripted step{QStringLiteral("Δ"), QStringLiteral("i")};
     step.symbolFont = LabStyle::sans(14);
-    step.draw(painter, {ColumnCentre(6) - step.width() / 2, 29});
+    step.draw(painter, {columnCentre(6) - step.width() / 2, 29});
 }
 
-void DrawTableBody(QPainter& painter) {
+void drawTableBody(QPainter& painter) {
     static const std::array<const char*, 7> kBoundaries{"1024", "512", "256", "128",
                                                         "64",   "32",  "16"};
     struct Row {
@@ -251,19 +252,19 @@ void DrawTableBody(QPainter& painter) {
     painter.setPen(Qt::black);
     painter.setFont(LabStyle::sans(13));
     for (int boundary = 1; boundary < 8; ++boundary)
-        DrawCentred(painter, {kColumnEdge[0] + 36, BoundaryY(boundary)},
+        drawCentred(painter, {kColumnEdge[0] + 36, boundaryY(boundary)},
                     QString::fromUtf8(kBoundaries[boundary - 1]));
     for (int row = 0; row < 8; ++row) {
-        const qreal y = BoundaryY(row) + kRowHeight / 2;
-        DrawCentred(painter, {ColumnCentre(4), y}, QString::fromUtf8(kRows[row].digits));
-        DrawCentred(painter, {ColumnCentre(5), y}, QString::fromUtf8(kRows[row].base));
-        DrawCentred(painter, {ColumnCentre(6), y}, QString::fromUtf8(kRows[row].step));
+        const qreal y = boundaryY(row) + kRowHeight / 2;
+        drawCentred(painter, {columnCentre(4), y}, QString::fromUtf8(kRows[row].digits));
+        drawCentred(painter, {columnCentre(5), y}, QString::fromUtf8(kRows[row].base));
+        drawCentred(painter, {columnCentre(6), y}, QString::fromUtf8(kRows[row].step));
     }
 }
 
 // The binary search of tacts 2 to 4: each circle compares with its boundary and sends the
 // sample up (not below it) or down, to the next tact or, after tact 4, to a row.
-void DrawDecisionTree(QPainter& painter) {
+void drawDecisionTree(QPainter& painter) {
     struct Node {
         int column;
         int boundary;
@@ -276,9 +277,9 @@ void DrawDecisionTree(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1.2));
     painter.setFont(LabStyle::sans(11));
     for (const Node& node : kNodes) {
-        const QPointF centre(ColumnCentre(node.column) - 6, BoundaryY(node.boundary));
+        const QPointF centre(columnCentre(node.column) - 6, boundaryY(node.boundary));
         painter.setBrush(Qt::white);
-        DrawCircled(painter, centre, radius, QString::fromUtf8(kValues[node.boundary]));
+        drawCircled(painter, centre, radius, QString::fromUtf8(kValues[node.boundary]));
         painter.setBrush(Qt::NoBrush);
         const bool last = node.column == 3;
         const int reach = 4 >> node.column; // boundaries between this tact and the next
@@ -286,15 +287,15 @@ void DrawDecisionTree(QPainter& painter) {
             QPointF target;
             qreal gap = radius;
             if (last) {
-                target = {kColumnEdge[4] - 2, BoundaryY(node.boundary) + direction * 13.5};
+                target = {kColumnEdge[4] - 2, boundaryY(node.boundary) + direction * 13.5};
                 gap = 0;
             } else {
-                target = {ColumnCentre(node.column + 1) - 6,
-                          BoundaryY(node.boundary + direction * reach)};
+                target = {columnCentre(node.column + 1) - 6,
+                          boundaryY(node.boundary + direction * reach)};
             }
             const QLineF line(centre, target);
             const QPointF unit = (target - centre) / line.length();
-            DrawArrow(painter, centre + unit * radius, target - unit * gap, 7);
+            drawArrow(painter, centre + unit * radius, target - unit * gap, 7);
         }
     }
 }
@@ -305,9 +306,9 @@ void paintFigure1(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawFigure1Grid(painter);
-    DrawFigure1Axes(painter);
-    DrawCharacteristic(painter);
+    drawFigure1Grid(painter);
+    drawFigure1Axes(painter);
+    drawCharacteristic(painter);
     painter.restore();
 }
 
@@ -315,10 +316,10 @@ void paintTable1(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawTableRules(painter);
-    DrawTableHeader(painter);
-    DrawTableBody(painter);
-    DrawDecisionTree(painter);
+    drawTableRules(painter);
+    drawTableHeader(painter);
+    drawTableBody(painter);
+    drawDecisionTree(painter);
     painter.restore();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/Unit1.h"
 
 #include "screens/Unit7.h"
@@ -14,7 +15,7 @@ const QString kOccupation = QStringLiteral("Лабораторно-практи�
 // button face and goes first, so the dark line drawn next, two pixels to the left, covers
 // most of it and leaves a light edge on the right.
 Label* makeTitleLine(QWidget* parent, const char* name, const QRect& box, const QString& text,
-                      bool shadow) {
+                     bool shadow) {
     Label* label = makeLabel(parent, name, box.topLeft(), text, LabStyle::sans(18, true));
     label->setFixedSize(box.size());
     label->setAlignment(Qt::AlignCenter);

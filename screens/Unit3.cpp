@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/Unit3.h"
 
 #include "screens/TheoryFigures.h"
@@ -38,7 +39,7 @@ QString loadTheoryText(const QString& name) {
 }
 
 ReadOnlyText* makeTextBlock(QWidget* column, const char* name, const QRect& geometry,
-                             const QString& accessibleName) {
+                            const QString& accessibleName) {
     auto* block = new ReadOnlyText(LabStyle::sans(16), Qt::white, column);
     // A block is a page of the column: it holds its whole text, the column scrolls.
     block->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -32,8 +32,7 @@ KnowledgeTestScreen::Layout introLayout() {
 } // namespace
 
 TForm4::TForm4()
-    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), introLayout(),
-                          kBank) {
+    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), introLayout(), kBank) {
     Label1 = makeLabel(
         this, "Label1", {40, 24},
         QStringLiteral("Вам будет задано 10 вопросов и вы должны ответить на них без ошибок. При"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/Unit5.h"
 
 #include "foundation/Utf8Text.h"
@@ -79,8 +80,8 @@ void TForm5::startTact(const TTactRecord& record) {
 
 void TForm5::endTact(const TTactRecord& record) {
     panel_.statusLine()->setText(record.tact == 8
-                                    ? QStringLiteral("Конец 8-го такта. Кодирование завершено.")
-                                    : toQString(tactStatus(false, record.tact)));
+                                     ? QStringLiteral("Конец 8-го такта. Кодирование завершено.")
+                                     : toQString(tactStatus(false, record.tact)));
     panel_.comparatorCell()->hide();
     SchematicPanel::setCellText(panel_.registerCell(record.tact), bitText(record.bit == 1));
     showReferences(record.referencesAfter);

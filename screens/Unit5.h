@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "foundation/LabScreen.h"
 #include "coder/CoderModel.h"
+#include "foundation/LabScreen.h"
 #include "workbench/SchematicPanel.h"
 
 // Coder demonstration: a drawn value coded half a tact per press of "Далее>>".

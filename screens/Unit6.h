@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "foundation/LabScreen.h"
 #include "coder/CoderModel.h"
+#include "foundation/LabScreen.h"
 #include "logic/PracticePrompts.h"
 #include "logic/PracticeSteps.h"
 #include "workbench/SchematicPanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/Unit7.h"
 
 #include "screens/Unit2.h"

@@ -34,8 +34,7 @@ KnowledgeTestScreen::Layout finalLayout() {
 } // namespace
 
 TForm8::TForm8()
-    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout(),
-                          kBank) {
+    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout(), kBank) {
     QPalette pal = palette();
     LabStyle::setEnabledColor(pal, QPalette::WindowText, Qt::black);
     setPalette(pal);
@@ -43,8 +42,8 @@ TForm8::TForm8()
     const QFont report = LabStyle::sans(16);
     Label7 = makeLabel(this, "Label7", {152, 168}, QStringLiteral("Ошибки в вопросах:"), report);
     Label7->setTextColor(Qt::red);
-    Label1 = makeLabel(this, "Label1", {170, 192},
-                       toQString(FinalTestBank::studentsHeading({})), report);
+    Label1 = makeLabel(this, "Label1", {170, 192}, toQString(FinalTestBank::studentsHeading({})),
+                       report);
     Label2 = makeLabel(this, "Label2", {224, 224}, QString(), report);
     Label3 = makeLabel(this, "Label3", {224, 256}, QString(), report);
     for (Label* hidden : {Label7, Label1, Label2, Label3})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/Unit9.h"
 
 #include "foundation/ErrorReporter.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up a Debian 12 machine for the lab (as root), builds it, and runs it or its tests.
 #   bash tools/lab.sh run    build and open the lab
 #   bash tools/lab.sh test   build and run the whole test suite, plain and under ASan/UBSan

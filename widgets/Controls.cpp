@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/Controls.h"
 
 Label* makeLabel(QWidget* parent, const char* name, QPoint at, const QString& text,
-                  const QFont& font) {
+                 const QFont& font) {
     auto* label = new Label(text, font, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(at);
@@ -9,7 +10,7 @@ Label* makeLabel(QWidget* parent, const char* name, QPoint at, const QString& te
 }
 
 LinkLabel* makeLink(QWidget* parent, const char* name, QPoint at, const QString& text,
-                     const QFont& font) {
+                    const QFont& font) {
     auto* link = new LinkLabel(text, font, parent);
     link->setObjectName(QString::fromLatin1(name));
     link->move(at);
@@ -17,7 +18,7 @@ LinkLabel* makeLink(QWidget* parent, const char* name, QPoint at, const QString&
 }
 
 PushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
-                        const QString& caption) {
+                       const QString& caption) {
     return place(new PushButton(caption, parent), name, geometry);
 }
 

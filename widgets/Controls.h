@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "foundation/LabStyle.h"
@@ -12,13 +13,13 @@
 // place and text in one line, as the screens are described.
 
 Label* makeLabel(QWidget* parent, const char* name, QPoint at, const QString& text,
-                  const QFont& font = LabStyle::sans(13));
+                 const QFont& font = LabStyle::sans(13));
 
 LinkLabel* makeLink(QWidget* parent, const char* name, QPoint at, const QString& text,
-                     const QFont& font = LabStyle::sans(13));
+                    const QFont& font = LabStyle::sans(13));
 
 PushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry,
-                        const QString& caption);
+                       const QString& caption);
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry);
 

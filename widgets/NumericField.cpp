@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/NumericField.h"
 
 #include "foundation/LabStyle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/Picture.h"
 
 #include <QAccessibleWidget>
@@ -32,7 +33,15 @@ QImage Picture::render(qreal scale) const {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (drawn_.isNull() || drawn_.devicePixelRatio() != ratio) {
+        drawn_ = QPixmap(natural_ * ratio);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(Qt::transparent);
+        QPainter painter(&drawn_);
+        drawing_(painter);
+    }
     QPainter painter(this);
-    painter.translate((width() - natural_.width()) / 2, (height() - natural_.height()) / 2);
-    drawing_(painter);
+    painter.drawPixmap((width() - natural_.width()) / 2, (height() - natural_.height()) / 2,
+                       drawn_);
 }

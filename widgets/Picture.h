@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
 // A picture drawn at run time. Nothing is painted where the drawing leaves white, so the
-// screen shows through; the drawing runs only when the picture is on screen.
+// screen shows through. The drawing runs once the picture is first on screen, at the screen's
+// pixel ratio; repaints, such as those under a cell that changes, reuse it.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -25,4 +28,5 @@ protected:
 private:
     QSize natural_;
     Drawing drawing_;
+    QPixmap drawn_;
 };

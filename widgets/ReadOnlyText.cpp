@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/ReadOnlyText.h"
 
 #include "foundation/LabStyle.h"

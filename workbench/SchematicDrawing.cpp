@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "workbench/SchematicDrawing.h"
 
 #include "foundation/LabStyle.h"
@@ -279,20 +280,20 @@ TextLayout layOut(const Name& name, Face face, int pixelSize) {
     const QFont small = fontOf(face, std::max(6, qRound(pixelSize * 0.65)));
     const qreal drop = pixelSize * 0.3;
     TextLayout layout;
-    QPainterPath ink;
     qreal x = 0;
     const auto add = [&](QStringView text, const QFont& font, qreal y) {
         if (text.isEmpty())
             return;
         const QString string = text.toString();
+        const QFontMetricsF metrics(font);
         layout.pieces.push_back({font, string, {x, y}});
-        ink.addText(x, y, font, string);
-        x += QFontMetricsF(font).horizontalAdvance(string);
+        // The glyphs' own boxes: as tight as the outlines, at a fraction of the cost.
+        layout.ink |= metrics.tightBoundingRect(string).translated(x, y);
+        x += metrics.horizontalAdvance(string);
     };
     add(name.base, main, 0);
     add(name.subscript, small, drop);
     add(name.tail, main, 0);
-    layout.ink = ink.boundingRect();
     return layout;
 }
 

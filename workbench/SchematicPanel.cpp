@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "workbench/SchematicPanel.h"
 
 #include "coder/CoderModel.h"
@@ -136,13 +137,12 @@ void SchematicPanel::buildSwitches() {
         const QSize size = spot.closed ? Schematic::kClosedSwitchSize : Schematic::kOpenSwitchSize;
         const QPoint at = flavour_ == Flavour::Demonstration ? spot.demonstration : spot.practice;
         switches_[i] = new Picture(
-            size, spot.closed ? Schematic::paintClosedSwitch : Schematic::paintOpenSwitch,
-            screen_);
+            size, spot.closed ? Schematic::paintClosedSwitch : Schematic::paintOpenSwitch, screen_);
         place(switches_[i], spot.name, QRect(at, size));
-        switches_[i]->setAccessibleName(QStringLiteral("Ключ ГЭН%1 %2")
-                                            .arg(i < 2 ? 1 : 2)
-                                            .arg(spot.closed ? QStringLiteral("замкнут")
-                                                             : QStringLiteral("разомкнут")));
+        switches_[i]->setAccessibleName(
+            QStringLiteral("Ключ ГЭН%1 %2")
+                .arg(i < 2 ? 1 : 2)
+                .arg(spot.closed ? QStringLiteral("замкнут") : QStringLiteral("разомкнут")));
         switches_[i]->setVisible(!spot.closed);
     }
 }

@@ -48,8 +48,8 @@ private Q_SLOTS:
 
 void TestAccessibility::everyScreen_data() {
     QTest::addColumn<QString>("screen");
-    for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7",
-                             "Form8", "Form9"})
+    for (const char* name :
+         {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"})
         QTest::newRow(name) << name;
 }
 
@@ -82,8 +82,9 @@ void TestAccessibility::everyScreen() {
             QCOMPARE(node->role(), QAccessible::Graphic);
             QVERIFY2(!name.isEmpty(), qPrintable(picture->objectName()));
             // The switch pictures say their state in their name; the others describe.
-            const bool switchPicture = (screen == QLatin1String("Form5") || screen == QLatin1String("Form6")) &&
-                                       picture->objectName() != QLatin1String("Image1");
+            const bool switchPicture =
+                (screen == QLatin1String("Form5") || screen == QLatin1String("Form6")) &&
+                picture->objectName() != QLatin1String("Image1");
             QVERIFY2(switchPicture || !node->text(QAccessible::Description).isEmpty(),
                      qPrintable(picture->objectName()));
         }
@@ -114,12 +115,13 @@ void TestAccessibility::practiceCellsSayWhatTheyAre() {
     prepareLab();
     LabFrame frame;
     const QList<std::pair<const char*, QString>> cells{
-        {"Edit6", "ГЭН1 128"}, {"Edit33", "ГЭН2 1"},  {"Edit43", "БВС 1024"},
-        {"Edit14", "ЦР P"},    {"Edit21", "ЦР D"},    {"Edit22", "Выход компаратора"},
+        {"Edit6", "ГЭН1 128"},  {"Edit33", "ГЭН2 1"}, {"Edit43", "БВС 1024"},
+        {"Edit14", "ЦР P"},     {"Edit21", "ЦР D"},   {"Edit22", "Выход компаратора"},
         {"RxCalcEdit1", "U эт"}};
     for (const auto& [cell, name] : cells)
-        QCOMPARE(QAccessible::queryAccessibleInterface(control(Form6, cell))->text(QAccessible::Name),
-                 name);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(control(Form6, cell))->text(QAccessible::Name),
+            name);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -25,8 +25,9 @@
 namespace {
 
 const QString kKeys = QStringLiteral("0123456789-,. aZяЖ");
-const QList<Qt::Key> kSpecialKeys{Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Space,
-                                  Qt::Key_Escape, Qt::Key_Left,    Qt::Key_Down,   Qt::Key_Backspace};
+const QList<Qt::Key> kSpecialKeys{Qt::Key_Tab,   Qt::Key_Backtab,  Qt::Key_Return,
+                                  Qt::Key_Space, Qt::Key_Escape,   Qt::Key_Left,
+                                  Qt::Key_Down,  Qt::Key_Backspace};
 
 class Monkey {
 public:
@@ -64,7 +65,8 @@ private:
 
     void enterStep() {
         const int value = control<QLineEdit>(Form9, "Edit1")->text().toInt();
-        const Practice::Entries state = coderState(BuildCodingTrace(value), Form6->practiceStep() + 1);
+        const Practice::Entries state =
+            coderState(BuildCodingTrace(value), Form6->practiceStep() + 1);
         for (int i = 0; i < 11; ++i)
             control<QLineEdit>(Form6, qPrintable(QStringLiteral("Edit%1").arg(43 + i)))
                 ->setText(QString::fromStdString(state.selector[std::size_t(i)]));
@@ -119,9 +121,10 @@ void TestMonkey::screensSurviveRandomUse() {
         const int boxes = errors.count(), refused = Form6->errorCount();
         const bool onPractice = Form6->isVisible();
         monkey.act();
-        const QByteArray where = "seed " + QByteArray::number(seed) + ", action " +
-                                 QByteArray::number(action);
-        QVERIFY2(showing().count(' ') == 0 && !showing().isEmpty(), where + " shows " + showing().toUtf8());
+        const QByteArray where =
+            "seed " + QByteArray::number(seed) + ", action " + QByteArray::number(action);
+        QVERIFY2(showing().count(' ') == 0 && !showing().isEmpty(),
+                 where + " shows " + showing().toUtf8());
         QVERIFY2(Form5->stepCount() >= 0 && Form5->stepCount() <= 16, where);
         QVERIFY2(Form4->questionNo() >= 1 && Form4->questionNo() <= 11, where);
         QVERIFY2(Form8->questionNo() >= 1 && Form8->questionNo() <= 11, where);

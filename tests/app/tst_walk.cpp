@@ -67,7 +67,8 @@ public:
     void choose(const QWidget* screen, const QString& option) {
         auto* group = control<RadioGroup>(screen, "LMDRadioGroup1");
         const auto button = [group](int i) {
-            return control<QAbstractButton>(group, qPrintable(QStringLiteral("option%1").arg(i + 1)));
+            return control<QAbstractButton>(group,
+                                            qPrintable(QStringLiteral("option%1").arg(i + 1)));
         };
         int index = 0;
         while (group->itemText(index) != option)
@@ -185,22 +186,35 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     const QWidget* viewport = control<QScrollArea>(Form3, "ScrollBox1")->viewport();
     QVERIFY(viewport->rect().contains(QRect(link->mapTo(viewport, QPoint()), link->size())));
 
-    // Intro test: pools 2, 7, 4 and the number question 6; m = 11, amplitude 1024 and the
-    // variants 5, 2, 6, 3; question 6 answered wrongly.
-    draws.push({1, 6, 3, 5, 2, 0, 1, 0, 1, 2, 1, 2, 0, 9, 1024, 4, 1, 5, 2});
+    // Intro test: the number question 6 first, then pools 7, 4 and 2; m = 11, amplitude
+    // 1024 and the variants 5, 2, 6, 3; question 6 answered wrongly.
+    draws.push({5, 6, 3, 1, 2, 0, 1, 0, 1, 2, 1, 2, 0, 9, 1024, 4, 1, 5, 2});
     student.use(Form3, "RzURLLabel1");
     QCOMPARE(showing(), "Form4");
+    QVERIFY(!shown(Form4, "RxCalcEdit1")); // until "Начать тест"
     student.use(Form4, "RzURLLabel1");
     for (int n = 1; n <= 10; ++n) {
         QCOMPARE(Form4->questionNo(), n);
         QVERIFY(!control(Form4, "LMDButton1")->isEnabled());
-        if (n == 5) // the number typed for question 4 is gone
+        QCOMPARE(shown(Form4, "Panel1"), n == 5); // the unit Δ,В
+        if (n == 5)                               // the number typed for question 1 is gone
             QCOMPARE(control<QLineEdit>(Form4, "RxCalcEdit1")->text(), "0");
+        if (n == 7) { // no whole number: refused, and the question stays
+            student.fill(Form4, "Edit1", QStringLiteral("1O1"));
+            student.use(Form4, "LMDButton1");
+            QCOMPARE(errors.last().text, "Пишите только цифры");
+            QCOMPARE(errors.last().caption, "Ошибка ввода");
+            QCOMPARE(Form4->questionNo(), 7);
+            QTest::keyClick(control(Form4, "Edit1"), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(control(Form4, "Edit1"), Qt::Key_Backspace);
+            QVERIFY(!control(Form4, "LMDButton1")->isEnabled());
+        }
         answer(student, Form4, n != 6);
     }
     QCOMPARE(text(Form4, "Label5"), "Правильных ответов: 9");
     QCOMPARE(text(Form4, "Label6"), "Неправильных ответов: 1");
     QCOMPARE(text(Form4, "Label3"), "Ошибки в вопросах:  6");
+    QVERIFY(shown(Form4, "RzURLLabel2") && shown(Form4, "RzURLLabel3"));
     QCOMPARE(draws.remaining(), 0);
 
     // Demonstration of -37, one full cycle, then a new value: a zero is drawn once more.
@@ -223,11 +237,10 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
             QCOMPARE(text(Form5, "Label22"), QString(QChar::fromLatin1(r.comparatorOutput)));
         QCOMPARE(text(Form5, qPrintable(QStringLiteral("Label%1").arg(13 + r.tact))),
                  start || r.bit ? "1" : "0");
-        QCOMPARE(text(Form5, "Label2"),
-                 QString::fromStdString(FormatUet(r.tact == 1   ? 0
-                                                  : start ? r.uetDuring
-                                                          : r.uetAfter,
-                                                  false)));
+        QCOMPARE(text(Form5, "Label2"), QString::fromStdString(FormatUet(r.tact == 1 ? 0
+                                                                         : start     ? r.uetDuring
+                                                                                     : r.uetAfter,
+                                                                         false)));
         const TReferenceSet& on = start ? r.referencesDuring : r.referencesAfter;
         for (int i = 0; i < 11; ++i) {
             const QString bit = on.on[std::size_t(i)] ? "1" : "0";
@@ -293,7 +306,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         student.use(Form6, "LMDButton1");
         QCOMPARE(Form6->practiceStep(), step);
     }
-    QCOMPARE(errors.count(), 7);
+    QCOMPARE(errors.count(), 8);
     QCOMPARE(text(Form6, "Label3"), "Количество ошибок: 7");
     QVERIFY(shown(Form6, "RzURLLabel1") && shown(Form6, "RzURLLabel2"));
     QVERIFY(!shown(Form6, "LMDButton1") && !shown(Form6, "Label1") && !shown(Form6, "Edit14"));
@@ -322,17 +335,30 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     draws.push({4, 2, 0, 1, 2, 3, 2, 0, 1, 4, 1, 3});
     student.use(Form6, "RzURLLabel1");
     QCOMPARE(showing(), "Form8");
-    for (int n = 1; n <= 10; ++n)
+    for (int n = 1; n <= 10; ++n) {
+        QCOMPARE(shown(Form8, "Panel1"), n == 3);
+        if (n != 7)
+            QCOMPARE(control(Form8, "Edit1")->width(), n <= 2 ? 185 : 73);
         answer(student, Form8, n != 2 && n != 5 && n != 9);
+    }
     QCOMPARE(text(Form8, "Label5"), "Правильных ответов: 7");
     QCOMPARE(text(Form8, "Label6"), "Неправильных ответов: 3");
     QCOMPARE(text(Form8, "Label7"), "Ошибки в вопросах: 2 5 9");
     QCOMPARE(text(Form8, "Label1"), "Студенты, выполнившие работу:");
     QCOMPARE(text(Form8, "Label2"), "Иванов Иван Иванович");
     QCOMPARE(text(Form8, "Label3"), "Петрова Анна Сергеевна");
-    QVERIFY(shown(Form8, "RzURLLabel2"));
     QCOMPARE(draws.remaining(), 0);
-    QCOMPARE(errors.count(), 7);
+    // Once more, all right, after the second name has gone: one name, the singular heading.
+    control<QLineEdit>(Form7, "Edit2")->clear();
+    draws.push({0, 1, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0});
+    student.use(Form8, "RzURLLabel2");
+    QVERIFY(!shown(Form8, "Label5") && Form8->questionNo() == 1);
+    for (int n = 1; n <= 10; ++n)
+        answer(student, Form8, true);
+    QCOMPARE(text(Form8, "Label7"), "Ошибки в вопросах:");
+    QCOMPARE(text(Form8, "Label1"), "Студент, выполнивший работу:");
+    QVERIFY(!shown(Form8, "Label3"));
+    QCOMPARE(errors.count(), 8);
 
     // Closing the report ends the program; a watchdog ends a loop the close failed to end.
     QTimer::singleShot(0, Form8, [] { Form8->close(); });

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes NumericField::parse against a plain reading of the field's number grammar: blanks
 // and no-break spaces anywhere are digit-group separators and ignored, '.' counts as the
-// decimal comma, then an optional '-', the whole digits (at most 12) and optionally a comma
-// with at most `decimals` fraction digits. Empty text and a lone '-' read as 0; a comma
-// without any digit is no number.
+// decimal comma, then an optional '-', the whole digits (at most 12) and, where decimals are
+// allowed, optionally a comma with at most `decimals` fraction digits. A text without any
+// digit (empty, a lone '-' or ',') is no number.
 //
 // Input layout: byte 0 picks the number of decimals (-1 .. 14) and whether the rest is
 // UTF-8 or raw UTF-16 code units (lone surrogates included).
@@ -31,7 +32,7 @@ std::optional<double> Reference(const QString& text, int decimals) {
         plain.push_back(unit == u'.' ? u',' : unit);
     }
     if (plain.empty())
-        return 0.0;
+        return std::nullopt;
     bool negative = false;
     bool comma = false;
     std::string whole;
@@ -48,9 +49,10 @@ std::optional<double> Reference(const QString& text, int decimals) {
             return std::nullopt;
     }
     if (whole.empty() && fraction.empty())
-        return comma ? std::nullopt : std::optional<double>(0.0);
+        return std::nullopt;
     if (whole.size() > std::size_t{kMaxWholeDigits} ||
-        fraction.size() > static_cast<std::size_t>(std::max(decimals, 0)))
+        fraction.size() > static_cast<std::size_t>(std::max(decimals, 0)) ||
+        (comma && decimals <= 0))
         return std::nullopt;
     const std::string number = (negative ? "-" : "") + (whole.empty() ? "0" : whole) + "." +
                                (fraction.empty() ? "0" : fraction);

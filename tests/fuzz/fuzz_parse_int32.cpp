@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes parseInt32 against a plain reading of the same grammar: an optional '+' or '-',
 // then one or more ASCII decimal digits and nothing else, the value within int32.
 #include "logic/IntegerText.h"

@@ -175,8 +175,8 @@ void TestKnowledgeTest::boundedRedraws() {
         for (const std::string& option : q.options)
             result << qs(option);
     } else {
-        const std::vector<int> picks = positions == 4 ? IntroTestBank().drawPools()
-                                                      : FinalTestBank().drawPools();
+        const std::vector<int> picks =
+            positions == 4 ? IntroTestBank().drawPools() : FinalTestBank().drawPools();
         for (const int pick : picks)
             result << QString::number(pick);
     }
@@ -187,7 +187,8 @@ void TestKnowledgeTest::boundedRedraws() {
 void TestKnowledgeTest::introPool_data() {
     QTest::addColumn<int>("pool");
     QTest::addColumn<int>("keyOption"); // 0: a number answer
-    for (const auto& [pool, key] : {std::pair{1, 3}, {2, 2}, {3, 1}, {4, 1}, {5, 2}, {6, 0}, {7, 3}})
+    for (const auto& [pool, key] :
+         {std::pair{1, 3}, {2, 2}, {3, 1}, {4, 1}, {5, 2}, {6, 0}, {7, 3}})
         QTest::addRow("pool %d", pool) << pool << key;
 }
 
@@ -232,10 +233,10 @@ void TestKnowledgeTest::introFixedQuestions() {
     for (const auto& [n, variants] : {std::pair{7, 5}, {8, 5}, {9, 6}, {10, 5}}) {
         for (const Question& q : everyVariant(bank, n, count)) {
             const int value = int(numberAfter(q.text, n == 9 ? "равным " : "амплитудой "));
-            const std::string key = n == 7   ? binary(unsigned(value), 0)
-                                    : n == 9 ? std::to_string(binary(unsigned(value), 0).size())
-                                             : (value > 0 ? "1" : "0") +
-                                                   binary(unsigned(std::abs(value)), 7);
+            const std::string key =
+                n == 7   ? binary(unsigned(value), 0)
+                : n == 9 ? std::to_string(binary(unsigned(value), 0).size())
+                         : (value > 0 ? "1" : "0") + binary(unsigned(std::abs(value)), 7);
             QCOMPARE(q.kind, AnswerKind::Digits);
             QCOMPARE(q.key, key);
         }
@@ -246,9 +247,12 @@ void TestKnowledgeTest::introFixedQuestions() {
 void TestKnowledgeTest::finalPool_data() {
     QTest::addColumn<int>("pool");
     QTest::addColumn<QString>("key");
-    const char* const keys[] = {"компаратор",           "генератор эталонных напряжений",
-                                "блок коммутации эталонов", "блок выбора сегмента",
-                                "цифровой регистр",     "преобразователь кода"};
+    const char* const keys[] = {"компаратор",
+                                "генератор эталонных напряжений",
+                                "блок коммутации эталонов",
+                                "блок выбора сегмента",
+                                "цифровой регистр",
+                                "преобразователь кода"};
     for (int pool = 8; pool <= 13; ++pool)
         QTest::addRow("pool %d", pool) << pool << QString::fromUtf8(keys[pool - 8]);
 }
@@ -293,8 +297,8 @@ void TestKnowledgeTest::finalFixedQuestions() {
         else if (keys.startsWith(QLatin1String("code of the value")))
             key = codeOf(int(numberAfter(q.text, marker.toStdString())));
         else if (keys.startsWith(QLatin1String("code of U0")))
-            key = codeOf(int(std::lround(numberAfter(q.text, "U0(t)=") /
-                                         numberAfter(q.text, "delta="))));
+            key = codeOf(
+                int(std::lround(numberAfter(q.text, "U0(t)=") / numberAfter(q.text, "delta="))));
         else
             key = keys.split(QLatin1Char(' '))[int(v)].toStdString();
         QCOMPARE(q.kind, AnswerKind::Digits);
@@ -314,9 +318,8 @@ void TestKnowledgeTest::runCountsAndStartsAfresh() {
         const Question& q = test.putUp(n);
         QCOMPARE(test.run().QuestionNo, n);
         if (q.kind != AnswerKind::Word) // a digits answer that is no number is refused
-            QCOMPARE(test.answer({q.key, "12a", {}}), q.kind == AnswerKind::Digits
-                                                         ? Verdict::Refused
-                                                         : Verdict::Right);
+            QCOMPARE(test.answer({q.key, "12a", {}}),
+                     q.kind == AnswerKind::Digits ? Verdict::Refused : Verdict::Right);
         if (q.kind == AnswerKind::Choice)
             continue;
         QCOMPARE(test.run().QuestionNo, n);
@@ -330,10 +333,12 @@ void TestKnowledgeTest::runCountsAndStartsAfresh() {
     test.countResults();
     QCOMPARE(qs(rightAnswersText(test.run())), QStringLiteral("Правильных ответов: 7"));
     QCOMPARE(qs(wrongAnswersText(test.run())), QStringLiteral("Неправильных ответов: 3"));
-    QCOMPARE(qs(FinalTestBank::wrongListText(test.run())), QStringLiteral("Ошибки в вопросах: 2 5 9"));
+    QCOMPARE(qs(FinalTestBank::wrongListText(test.run())),
+             QStringLiteral("Ошибки в вопросах: 2 5 9"));
     QCOMPARE(qs(IntroTestBank::wrongListText(test.run())),
              QStringLiteral("Ошибки в вопросах:  2 5 9"));
-    QCOMPARE(qs(FinalTestBank::studentsHeading("")), QStringLiteral("Студент, выполнивший работу:"));
+    QCOMPARE(qs(FinalTestBank::studentsHeading("")),
+             QStringLiteral("Студент, выполнивший работу:"));
     QCOMPARE(qs(FinalTestBank::studentsHeading(" ")),
              QStringLiteral("Студенты, выполнившие работу:"));
 

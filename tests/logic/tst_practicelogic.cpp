@@ -172,13 +172,16 @@ void TestPracticeLogic::effects_data() {
                        << "Начало 2-го такта. Определение номера сегмента амплитудной "
                           "характеристики"
                        << "comparator switch X";
-    QTest::newRow("7") << 7 << "Конец 4-го такта. Определение номера сегмента амплитудной "
-                               "характеристики"
+    QTest::newRow("7") << 7
+                       << "Конец 4-го такта. Определение номера сегмента амплитудной "
+                          "характеристики"
                        << "";
     QTest::newRow("8") << 8 << "Начало 5-го такта. Определение шага внутри сегмента"
                        << "comparator";
-    QTest::newRow("15") << 15 << "Конец 8-го такта. Определение шага внутри сегмента" << "";
-    QTest::newRow("16") << 16 << "Кодирование завершено" << "end";
+    QTest::newRow("15") << 15 << "Конец 8-го такта. Определение шага внутри сегмента"
+                        << "";
+    QTest::newRow("16") << 16 << "Кодирование завершено"
+                        << "end";
 }
 
 void TestPracticeLogic::effects() {
@@ -189,8 +192,10 @@ void TestPracticeLogic::effects() {
     QCOMPARE(QString::fromStdString(e.status), status);
     QStringList shown;
     for (const auto& [on, name] : {std::pair{e.comparatorShown, "comparator"},
-                                   {e.closeSwitch, "switch"}, {e.polarityRowAlone, "row"},
-                                   {e.clearSegmentBit, "X"}, {e.finished, "end"}})
+                                   {e.closeSwitch, "switch"},
+                                   {e.polarityRowAlone, "row"},
+                                   {e.clearSegmentBit, "X"},
+                                   {e.finished, "end"}})
         if (on)
             shown << QString::fromLatin1(name);
     QCOMPARE(shown.join(QLatin1Char(' ')), changes);
@@ -204,18 +209,28 @@ void TestPracticeLogic::effects() {
 void TestPracticeLogic::prompts_data() {
     QTest::addColumn<QString>("touches");
     QTest::addColumn<QString>("prompts"); // lamps R G r g shown; U эт and Comparator colours
-    QTest::newRow("new step") << "" << "R U_ C_";
-    QTest::newRow("register") << "register" << "Gr U_ C_";
-    QTest::newRow("register twice") << "register register" << "Gr U_ C_";
-    QTest::newRow("in the suggested order")
-        << "register selector uet comparator" << "Grg Ugreen Cgreen";
-    QTest::newRow("register, selector") << "register selector" << "Grg Ured C_";
-    QTest::newRow("selector first") << "selector" << "Rg Ured C_";
-    QTest::newRow("selector, register") << "selector register" << "Gg Ured Cred";
-    QTest::newRow("selector twice") << "selector register selector" << "Gg Ured Cred";
-    QTest::newRow("U эт first") << "uet" << "R Ugreen Cred";
-    QTest::newRow("U эт, selector") << "uet selector" << "Rg Ugreen Cred";
-    QTest::newRow("comparator, selector") << "comparator selector" << "Rg Ured Cgreen";
+    QTest::newRow("new step") << ""
+                              << "R U_ C_";
+    QTest::newRow("register") << "register"
+                              << "Gr U_ C_";
+    QTest::newRow("register twice") << "register register"
+                                    << "Gr U_ C_";
+    QTest::newRow("in the suggested order") << "register selector uet comparator"
+                                            << "Grg Ugreen Cgreen";
+    QTest::newRow("register, selector") << "register selector"
+                                        << "Grg Ured C_";
+    QTest::newRow("selector first") << "selector"
+                                    << "Rg Ured C_";
+    QTest::newRow("selector, register") << "selector register"
+                                        << "Gg Ured Cred";
+    QTest::newRow("selector twice") << "selector register selector"
+                                    << "Gg Ured Cred";
+    QTest::newRow("U эт first") << "uet"
+                                << "R Ugreen Cred";
+    QTest::newRow("U эт, selector") << "uet selector"
+                                    << "Rg Ugreen Cred";
+    QTest::newRow("comparator, selector") << "comparator selector"
+                                          << "Rg Ured Cgreen";
 }
 
 void TestPracticeLogic::prompts() {

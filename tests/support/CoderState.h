@@ -24,4 +24,3 @@ inline Practice::Entries coderState(const TCodingTrace& trace, int step) {
     entries.uet = trace.positive ? level : -level;
     return entries;
 }
-

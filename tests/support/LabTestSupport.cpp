@@ -24,7 +24,8 @@ void prepareLab() {
     static const bool styled = (LabStyle::setUpApplication(*qApp), true);
     Q_UNUSED(styled);
     // The offscreen platform's notices of what it cannot do are no faults of the lab.
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
 }
 
 QString showing() {

@@ -45,25 +45,65 @@ void TestWidgets::numericFieldShowsWhatItReads_data() {
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("held");
-    QTest::addColumn<QString>("value"); // "": no number
+    QTest::addColumn<QString>("value");   // "": no number
     QTest::addColumn<QString>("settled"); // the text once the field is left
     const QString nbsp = QStringLiteral("\u00A0");
-    QTest::newRow("decimal comma") << 3 << "0,128" << "0,128" << "0.128" << "0,128";
-    QTest::newRow("point taken as comma") << 3 << "0.128" << "0,128" << "0.128" << "0,128";
-    QTest::newRow("trailing zeros") << 3 << "2,500" << "2,500" << "2.5" << "2,5";
-    QTest::newRow("digit groups") << 0 << "1 024" << "1 024" << "1024" << "1" + nbsp + "024";
-    QTest::newRow("longest whole part") << 0 << "123456789012" << "123456789012" << "123456789012"
+    QTest::newRow("decimal comma") << 3 << "0,128"
+                                   << "0,128"
+                                   << "0.128"
+                                   << "0,128";
+    QTest::newRow("point taken as comma") << 3 << "0.128"
+                                          << "0,128"
+                                          << "0.128"
+                                          << "0,128";
+    QTest::newRow("trailing zeros") << 3 << "2,500"
+                                    << "2,500"
+                                    << "2.5"
+                                    << "2,5";
+    QTest::newRow("digit groups") << 0 << "1 024"
+                                  << "1 024"
+                                  << "1024"
+                                  << "1" + nbsp + "024";
+    QTest::newRow("longest whole part") << 0 << "123456789012"
+                                        << "123456789012"
+                                        << "123456789012"
                                         << "123" + nbsp + "456" + nbsp + "789" + nbsp + "012";
-    QTest::newRow("one digit more") << 0 << "1234567890123" << "123456789012" << "123456789012"
+    QTest::newRow("one digit more") << 0 << "1234567890123"
+                                    << "123456789012"
+                                    << "123456789012"
                                     << "123" + nbsp + "456" + nbsp + "789" + nbsp + "012";
-    QTest::newRow("one decimal more") << 3 << "0,1285" << "0,128" << "0.128" << "0,128";
-    QTest::newRow("no decimals") << 0 << "1,5" << "15" << "15" << "15";
-    QTest::newRow("letters") << 0 << "-12a" << "-12" << "-12" << "-12";
-    QTest::newRow("minus zero") << 0 << "-0" << "-0" << "0" << "0";
-    QTest::newRow("lone sign") << 3 << "-" << "-" << "" << "-";
-    QTest::newRow("lone comma") << 3 << "," << "," << "" << ",";
-    QTest::newRow("sign and comma") << 3 << "-,5" << "-,5" << "-0.5" << "-0,5";
-    QTest::newRow("nothing") << 0 << "" << "" << "" << "";
+    QTest::newRow("one decimal more") << 3 << "0,1285"
+                                      << "0,128"
+                                      << "0.128"
+                                      << "0,128";
+    QTest::newRow("no decimals") << 0 << "1,5"
+                                 << "15"
+                                 << "15"
+                                 << "15";
+    QTest::newRow("letters") << 0 << "-12a"
+                             << "-12"
+                             << "-12"
+                             << "-12";
+    QTest::newRow("minus zero") << 0 << "-0"
+                                << "-0"
+                                << "0"
+                                << "0";
+    QTest::newRow("lone sign") << 3 << "-"
+                               << "-"
+                               << ""
+                               << "-";
+    QTest::newRow("lone comma") << 3 << ","
+                                << ","
+                                << ""
+                                << ",";
+    QTest::newRow("sign and comma") << 3 << "-,5"
+                                    << "-,5"
+                                    << "-0.5"
+                                    << "-0,5";
+    QTest::newRow("nothing") << 0 << ""
+                             << ""
+                             << ""
+                             << "";
 }
 
 void TestWidgets::numericFieldShowsWhatItReads() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -19,10 +20,10 @@ struct ShotEntry {
     ShotFunction render;
 };
 
-std::vector<ShotEntry>& ShotRegistry();
+std::vector<ShotEntry>& shotRegistry();
 
 struct RegisterShots {
     RegisterShots(const QString& name, ShotFunction render) {
-        ShotRegistry().push_back({name, std::move(render)});
+        shotRegistry().push_back({name, std::move(render)});
     }
 };

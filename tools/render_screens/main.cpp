@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: MIT
 // Renders every screen, and the interesting states of the busy ones, to PNG files:
 //   QT_QPA_PLATFORM=offscreen ./render_screens [output-directory] [name-filter]
 #include "ShotRegistry.h"
 
-#include "foundation/ErrorReporter.h"
 #include "app/LabFrame.h"
+#include "foundation/ErrorReporter.h"
 #include "foundation/LabStyle.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
 
-std::vector<ShotEntry>& ShotRegistry() {
+std::vector<ShotEntry>& shotRegistry() {
     static std::vector<ShotEntry> registry;
     return registry;
 }
@@ -32,7 +33,7 @@ int main(int argc, char* argv[]) {
     setErrorReporter([](QWidget*, const QString& text, const QString& caption) {
         QTextStream(stderr) << "error box: " << caption << ": " << text << '\n';
     });
-    for (const ShotEntry& entry : ShotRegistry())
+    for (const ShotEntry& entry : shotRegistry())
         if (filter.isEmpty() || entry.name.contains(filter))
             entry.render(context);
     return 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The demonstration at the start and in the middle and end of a cycle.
 #include "ShotRegistry.h"
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-void ShowAt(const ShotContext& context, int value, int count, const QString& name) {
+void showAt(const ShotContext& context, int value, int count, const QString& name) {
     setRandomSource([value](int) { return value + 2000; });
     LabFrame frame;
     Form5->showScreen();
@@ -22,9 +23,9 @@ void ShowAt(const ShotContext& context, int value, int count, const QString& nam
 
 const RegisterShots demonstrationShots(QStringLiteral("demonstration"),
                                        [](const ShotContext& context) {
-                                           ShowAt(context, 1000, 0, "demo_count0");
-                                           ShowAt(context, -37, 7, "demo_minus37_count7");
-                                           ShowAt(context, 1000, 16, "demo_1000_count16");
+                                           showAt(context, 1000, 0, "demo_count0");
+                                           showAt(context, -37, 7, "demo_minus37_count7");
+                                           showAt(context, 1000, 16, "demo_1000_count16");
                                        });
 
 } // namespace

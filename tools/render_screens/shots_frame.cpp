@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every screen as it first appears.
 #include "ShotRegistry.h"
 

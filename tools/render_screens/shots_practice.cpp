@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The practice input and the coding practice at the start, in the middle and at the end of a
 // run of Uаим = -37.
 #include "ShotRegistry.h"
 
-#include "foundation/ErrorReporter.h"
 #include "app/LabFrame.h"
 #include "coder/CoderModel.h"
+#include "foundation/ErrorReporter.h"
 #include "screens/Unit6.h"
 #include "screens/Unit9.h"
 #include "widgets/LinkLabel.h"
@@ -18,39 +19,39 @@
 
 namespace {
 
-template <typename T = QWidget> T* Find(QWidget* screen, const QString& name) {
+template <typename T = QWidget> T* find(QWidget* screen, const QString& name) {
     return screen->findChild<T*>(name);
 }
 
-QString Cell(int number) {
+QString cell(int number) {
     return QStringLiteral("Edit") + QString::number(number);
 }
 
 // Sets the cells to the coder's state at a practice step, straight into the texts (no
 // keys, so no prompts), and presses "Далее >>".
-void PassStep(const TCodingTrace& trace, int step) {
+void passStep(const TCodingTrace& trace, int step) {
     const TTactRecord& record = trace.tacts[std::size_t((step + 1) / 2 - 1)];
     const bool start = step % 2 == 1;
     const std::uint8_t reg = start ? record.registerDuring : record.registerAfter;
     const TReferenceSet& on = start ? record.referencesDuring : record.referencesAfter;
     for (int tact = 1; tact <= 8; ++tact)
-        Find<QLineEdit>(Form6, Cell(13 + tact))->setText(QString::number(registerBit(reg, tact)));
+        find<QLineEdit>(Form6, cell(13 + tact))->setText(QString::number(registerBit(reg, tact)));
     for (std::size_t i = 0; i < kReferenceWeights.size(); ++i)
-        Find<QLineEdit>(Form6, Cell(43 + int(i)))
+        find<QLineEdit>(Form6, cell(43 + int(i)))
             ->setText(on.contains(kReferenceWeights[i]) ? QStringLiteral("1")
                                                         : QStringLiteral("0"));
     if (start)
-        Find<QLineEdit>(Form6, QStringLiteral("Edit22"))
+        find<QLineEdit>(Form6, QStringLiteral("Edit22"))
             ->setText(QString(QChar::fromLatin1(record.comparatorOutput)));
-    Find<NumericField>(Form6, QStringLiteral("RxCalcEdit1"))
+    find<NumericField>(Form6, QStringLiteral("RxCalcEdit1"))
         ->setText(QString::fromStdString(
             FormatUet(start ? record.uetDuring : record.uetAfter, trace.positive)));
-    Find<QPushButton>(Form6, QStringLiteral("LMDButton1"))->click();
+    find<QPushButton>(Form6, QStringLiteral("LMDButton1"))->click();
 }
 
-void Touch(const QString& control, Qt::Key key) {
+void touch(const QString& control, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(Find(Form6, control), &press);
+    QCoreApplication::sendEvent(find(Form6, control), &press);
 }
 
 const RegisterShots practiceShots(QStringLiteral("practice"), [](const ShotContext& context) {
@@ -61,25 +62,25 @@ const RegisterShots practiceShots(QStringLiteral("practice"), [](const ShotConte
         });
 
     Form9->showScreen();
-    Find<QLineEdit>(Form9, QStringLiteral("Edit1"))->setText(QStringLiteral("-37"));
+    find<QLineEdit>(Form9, QStringLiteral("Edit1"))->setText(QStringLiteral("-37"));
     context.save(Form9, QStringLiteral("practice_input"));
-    Q_EMIT Find<LinkLabel>(Form9, QStringLiteral("RzURLLabel3"))->clicked();
+    Q_EMIT find<LinkLabel>(Form9, QStringLiteral("RzURLLabel3"))->clicked();
     context.save(Form6, QStringLiteral("practice_start"));
 
     const TCodingTrace trace = BuildCodingTrace(-37);
     for (int step = 1; step <= 6; ++step)
-        PassStep(trace, step);
+        passStep(trace, step);
     // Start of tact 4: register touched first, so the selector lamp is red.
-    Touch(QStringLiteral("Edit17"), Qt::Key_1);
+    touch(QStringLiteral("Edit17"), Qt::Key_1);
     context.save(Form6, QStringLiteral("practice_register_touched"));
     // Then the selector row: its lamp green over the red one, U эт to be entered next.
-    Touch(QStringLiteral("Edit47"), Qt::Key_1);
+    touch(QStringLiteral("Edit47"), Qt::Key_1);
     context.save(Form6, QStringLiteral("practice_selector_touched"));
-    Touch(QStringLiteral("RxCalcEdit1"), Qt::Key_Minus);
+    touch(QStringLiteral("RxCalcEdit1"), Qt::Key_Minus);
     context.save(Form6, QStringLiteral("practice_uet_touched"));
 
     for (int step = 7; step <= 16; ++step)
-        PassStep(trace, step);
+        passStep(trace, step);
     context.save(Form6, QStringLiteral("practice_finished"));
     setErrorReporter(previous);
 });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The coder schematic as the coder screens compose it (switch pictures in place, on the
 // button face), at 1x and 2x, and Figure 2 of the theory at its natural size.
 #include "ShotRegistry.h"

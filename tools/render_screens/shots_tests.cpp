@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two knowledge tests at a choice question, at a number or digits question with the
 // unit picture, and at their results.
 #include "ShotRegistry.h"
@@ -34,7 +35,7 @@ private:
 };
 
 // Answers the question on the screen: the first option, a number, or the given text.
-void Answer(QWidget* screen, const QString& text) {
+void answer(QWidget* screen, const QString& text) {
     auto* group = screen->findChild<RadioGroup*>(QStringLiteral("LMDRadioGroup1"));
     auto* number = screen->findChild<NumericField*>(QStringLiteral("RxCalcEdit1"));
     if (group->count() > 0)
@@ -46,11 +47,11 @@ void Answer(QWidget* screen, const QString& text) {
     screen->findChild<QPushButton*>(QStringLiteral("LMDButton1"))->click();
 }
 
-void AnswerUpTo(QWidget* screen, int question) {
+void answerUpTo(QWidget* screen, int question) {
     const QString caption = QStringLiteral("Вопрос %1").arg(question);
     auto* frame = screen->findChild<QWidget*>(QStringLiteral("LMDGroupBox1"));
     for (int guard = 0; guard < 10 && frame->property("title").toString() != caption; ++guard)
-        Answer(screen, QStringLiteral("1"));
+        answer(screen, QStringLiteral("1"));
 }
 
 const RegisterShots introShots(QStringLiteral("intro"), [](const ShotContext& context) {
@@ -60,14 +61,13 @@ const RegisterShots introShots(QStringLiteral("intro"), [](const ShotContext& co
     context.save(Form4, QStringLiteral("intro_1_instructions"));
     Form4->findChild<LinkLabel*>(QStringLiteral("RzURLLabel1"))->clicked();
     context.save(Form4, QStringLiteral("intro_2_choice"));
-    AnswerUpTo(Form4, 5);
-    Form4->findChild<NumericField*>(QStringLiteral("RxCalcEdit1"))
-        ->setText(QStringLiteral("2047"));
+    answerUpTo(Form4, 5);
+    Form4->findChild<NumericField*>(QStringLiteral("RxCalcEdit1"))->setText(QStringLiteral("2047"));
     context.save(Form4, QStringLiteral("intro_3_number_with_unit"));
-    AnswerUpTo(Form4, 7);
+    answerUpTo(Form4, 7);
     Form4->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("1000001"));
     context.save(Form4, QStringLiteral("intro_4_digits"));
-    AnswerUpTo(Form4, 11);
+    answerUpTo(Form4, 11);
     context.save(Form4, QStringLiteral("intro_5_results"));
     Form4->hide();
 });
@@ -83,12 +83,12 @@ const RegisterShots finalShots(QStringLiteral("final"), [](const ShotContext& co
     Form8->findChild<QLineEdit*>(QStringLiteral("Edit1"))
         ->setText(QStringLiteral("генератор эталонных напряжений"));
     context.save(Form8, QStringLiteral("final_1_word"));
-    AnswerUpTo(Form8, 3);
+    answerUpTo(Form8, 3);
     Form8->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("1216"));
     context.save(Form8, QStringLiteral("final_2_digits_with_unit"));
-    AnswerUpTo(Form8, 7);
+    answerUpTo(Form8, 7);
     context.save(Form8, QStringLiteral("final_3_choice"));
-    AnswerUpTo(Form8, 11);
+    answerUpTo(Form8, 11);
     context.save(Form8, QStringLiteral("final_4_report"));
     Form8->hide();
 });

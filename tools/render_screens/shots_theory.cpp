@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The title, the work procedure and the theory reader at the places worth reading.
 #include "ShotRegistry.h"
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-void SaveAlone(const ShotContext& context, LabScreen* screen, const QString& name) {
+void saveAlone(const ShotContext& context, LabScreen* screen, const QString& name) {
     screen->showScreen();
     context.save(screen, name);
     screen->hide();
@@ -21,8 +22,8 @@ void SaveAlone(const ShotContext& context, LabScreen* screen, const QString& nam
 
 const RegisterShots theoryShots(QStringLiteral("theory"), [](const ShotContext& context) {
     LabFrame frame;
-    SaveAlone(context, Form1, QStringLiteral("theory_title"));
-    SaveAlone(context, Form2, QStringLiteral("theory_procedure"));
+    saveAlone(context, Form1, QStringLiteral("theory_title"));
+    saveAlone(context, Form2, QStringLiteral("theory_procedure"));
 
     Form3->showScreen();
     context.save(Form3, QStringLiteral("theory_reader_opened"));
