@@ -62,7 +62,7 @@ const Question& KnowledgeTestScreen::putUp(int n) {
     LMDGroupBox1->setTitle(QStringLiteral("Вопрос ") + QString::number(n));
     RichEdit1->setAccessibleName(LMDGroupBox1->title());
     const Question& question = test_.putUp(n);
-    RichEdit1->setPlainText(toQString(question.text));
+    RichEdit1->setText(toQString(question.text));
     for (const std::string& option : question.options)
         LMDRadioGroup1->addItem(toQString(option));
     return question;

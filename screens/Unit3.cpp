@@ -119,10 +119,10 @@ void TForm3::FormActivate() {
     if (opened_)
         return;
     opened_ = true;
-    RzRichEdit1->setPlainText(loadTheoryText(QStringLiteral("block1")));
-    RzRichEdit11->setPlainText(loadTheoryText(QStringLiteral("block11")));
-    RzRichEdit2->setPlainText(loadTheoryText(QStringLiteral("block2")));
-    RzRichEdit3->setPlainText(loadTheoryText(QStringLiteral("block3")));
+    RzRichEdit1->setText(loadTheoryText(QStringLiteral("block1")));
+    RzRichEdit11->setText(loadTheoryText(QStringLiteral("block11")));
+    RzRichEdit2->setText(loadTheoryText(QStringLiteral("block2")));
+    RzRichEdit3->setText(loadTheoryText(QStringLiteral("block3")));
     ScrollBox1->verticalScrollBar()->setValue(kStoredScrollTop);
 }
 

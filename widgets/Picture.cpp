@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <map>
+
 namespace {
 
 QAccessibleInterface* pictureInterface(const QString& className, QObject* object) {
@@ -35,11 +37,19 @@ QImage Picture::render(qreal scale) const {
 void Picture::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (drawn_.isNull() || drawn_.devicePixelRatio() != ratio) {
-        drawn_ = QPixmap(natural_ * ratio);
-        drawn_.setDevicePixelRatio(ratio);
-        drawn_.fill(Qt::transparent);
-        QPainter painter(&drawn_);
-        drawing_(painter);
+        // Pictures drawn by the same function (the schematic on both coder screens) share
+        // one drawing, kept to the end of the program.
+        static auto* shared = new std::map<std::pair<void (*)(QPainter&), qreal>, QPixmap>;
+        const auto* function = drawing_.target<void (*)(QPainter&)>();
+        QPixmap& drawn = function ? (*shared)[{*function, ratio}] : drawn_;
+        if (drawn.isNull()) {
+            drawn = QPixmap(natural_ * ratio);
+            drawn.setDevicePixelRatio(ratio);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            drawing_(painter);
+        }
+        drawn_ = drawn;
     }
     QPainter painter(this);
     painter.drawPixmap((width() - natural_.width()) / 2, (height() - natural_.height()) / 2,

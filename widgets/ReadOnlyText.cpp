@@ -16,3 +16,7 @@ ReadOnlyText::ReadOnlyText(const QFont& font, const QColor& background, QWidget*
     setPalette(pal);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
+
+void ReadOnlyText::setText(const QString& text) {
+    document()->setPlainText(text);
+}

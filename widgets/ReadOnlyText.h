@@ -9,4 +9,8 @@ class ReadOnlyText : public QPlainTextEdit {
     Q_OBJECT
 public:
     ReadOnlyText(const QFont& font, const QColor& background, QWidget* parent);
+
+    // Replaces the text. Unlike setPlainText() it does not first lay the whole text out to
+    // restyle it for editing, which a text nobody edits does not need.
+    void setText(const QString& text);
 };

@@ -297,13 +297,21 @@ TextLayout layOut(const Name& name, Face face, int pixelSize) {
     return layout;
 }
 
+// The largest size from 6 to `nominal` at which the text's ink fits the box (6 when none).
 int fittedSize(const Name& name, Face face, QSizeF box, int nominal) {
-    int size = nominal;
-    for (; size > 6; --size) {
+    const auto fits = [&](int size) {
         const QRectF ink = layOut(name, face, size).ink;
-        if (ink.width() <= box.width() && ink.height() <= box.height())
-            break;
-    }
+        return ink.width() <= box.width() && ink.height() <= box.height();
+    };
+    // Ink grows with the size, so one measure gives a near guess; every size tried loads a
+    // font, which is what costs.
+    const QRectF ink = layOut(name, face, nominal).ink;
+    const qreal scale = std::min(box.width() / ink.width(), box.height() / ink.height());
+    int size = std::clamp(int(nominal * scale), 6, nominal);
+    while (size > 6 && !fits(size))
+        --size;
+    while (size < nominal && fits(size + 1))
+        ++size;
     return size;
 }
 
@@ -351,8 +359,10 @@ struct Placement {
 // the box's right edge, for AlignRight); a larger size grows from there as `grow` says.
 void drawName(QPainter& painter, const Name& name, Face face, const Placement& place,
               const Style& style, const QColor& color) {
-    const TextLayout fitted = layOut(name, face, fittedSizeOf(place.group));
-    const TextLayout layout = layOut(name, face, sizeOf(place.group, style));
+    const int fittedSize = fittedSizeOf(place.group);
+    const int size = sizeOf(place.group, style);
+    const TextLayout fitted = layOut(name, face, fittedSize);
+    const TextLayout layout = size == fittedSize ? fitted : layOut(name, face, size);
     const QRectF& box = place.box;
     QPointF origin(place.grow & Qt::AlignRight ? box.right() - fitted.ink.right()
                                                : box.center().x() - fitted.ink.center().x(),
@@ -379,9 +389,9 @@ void drawName(QPainter& painter, const Name& name, Face face, const Placement& p
 // Shapes.
 
 void fillRegion(QPainter& painter, const QRegion& region, const QColor& color) {
-    QPainterPath path;
-    path.addRegion(region);
-    painter.fillPath(path, color);
+    // The region's rectangles do not overlap, so each pixel is filled once.
+    for (const QRect& rect : region)
+        painter.fillRect(rect, color);
 }
 
 QRegion outlineOf(const Box& box) {

@@ -27,14 +27,6 @@
 
 namespace {
 
-QString text(const QWidget* screen, const char* name) {
-    return control<QLabel>(screen, name)->text();
-}
-
-bool shown(const QWidget* screen, const QString& name) {
-    return control(screen, qPrintable(name))->isVisible();
-}
-
 class Student {
 public:
     explicit Student(bool keyboard) : keyboard_(keyboard) {}
@@ -211,9 +203,9 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         }
         answer(student, Form4, n != 6);
     }
-    QCOMPARE(text(Form4, "Label5"), "Правильных ответов: 9");
-    QCOMPARE(text(Form4, "Label6"), "Неправильных ответов: 1");
-    QCOMPARE(text(Form4, "Label3"), "Ошибки в вопросах:  6");
+    QCOMPARE(textOf(Form4, "Label5"), "Правильных ответов: 9");
+    QCOMPARE(textOf(Form4, "Label6"), "Неправильных ответов: 1");
+    QCOMPARE(textOf(Form4, "Label3"), "Ошибки в вопросах:  6");
     QVERIFY(shown(Form4, "RzURLLabel2") && shown(Form4, "RzURLLabel3"));
     QCOMPARE(draws.remaining(), 0);
 
@@ -221,49 +213,49 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     draws.push({2000 - 37});
     student.use(Form4, "RzURLLabel3");
     QCOMPARE(showing(), "Form5");
-    QCOMPARE(text(Form5, "Label1"), "Значение Uаим для кодирования = -37.");
-    QCOMPARE(text(Form5, "Label34"), "-37");
+    QCOMPARE(textOf(Form5, "Label1"), "Значение Uаим для кодирования = -37.");
+    QCOMPARE(textOf(Form5, "Label34"), "-37");
     const TCodingTrace minus37 = BuildCodingTrace(-37);
     for (int count = 1; count <= 16; ++count) {
         student.use(Form5, "LMDButton2");
         const TTactRecord& r = minus37.tacts[std::size_t((count - 1) / 2)];
         const bool start = count % 2 == 1;
-        QVERIFY(text(Form5, "Label1")
+        QVERIFY(textOf(Form5, "Label1")
                     .startsWith(QStringLiteral("%1 %2-го такта. ")
                                     .arg(start ? "Начало" : "Конец")
                                     .arg(r.tact)));
         QCOMPARE(shown(Form5, "Label22"), start);
         if (start)
-            QCOMPARE(text(Form5, "Label22"), QString(QChar::fromLatin1(r.comparatorOutput)));
-        QCOMPARE(text(Form5, qPrintable(QStringLiteral("Label%1").arg(13 + r.tact))),
+            QCOMPARE(textOf(Form5, "Label22"), QString(QChar::fromLatin1(r.comparatorOutput)));
+        QCOMPARE(textOf(Form5, qPrintable(QStringLiteral("Label%1").arg(13 + r.tact))),
                  start || r.bit ? "1" : "0");
-        QCOMPARE(text(Form5, "Label2"), QString::fromStdString(FormatUet(r.tact == 1 ? 0
-                                                                         : start     ? r.uetDuring
-                                                                                     : r.uetAfter,
-                                                                         false)));
+        QCOMPARE(textOf(Form5, "Label2"), QString::fromStdString(FormatUet(r.tact == 1 ? 0
+                                                                           : start     ? r.uetDuring
+                                                                                       : r.uetAfter,
+                                                                           false)));
         const TReferenceSet& on = start ? r.referencesDuring : r.referencesAfter;
         for (int i = 0; i < 11; ++i) {
             const QString bit = on.on[std::size_t(i)] ? "1" : "0";
-            QCOMPARE(text(Form5, qPrintable(QStringLiteral("Label%1").arg(3 + i))), bit);
-            QCOMPARE(text(Form5, qPrintable(QStringLiteral("Label%1").arg(43 + i))), bit);
-            QVERIFY(!shown(Form5, QStringLiteral("Label%1").arg(23 + i)));
+            QCOMPARE(textOf(Form5, qPrintable(QStringLiteral("Label%1").arg(3 + i))), bit);
+            QCOMPARE(textOf(Form5, qPrintable(QStringLiteral("Label%1").arg(43 + i))), bit);
+            QVERIFY(!shown(Form5, qPrintable(QStringLiteral("Label%1").arg(23 + i))));
         }
     }
-    QCOMPARE(text(Form5, "Label1"), "Конец 8-го такта. Кодирование завершено.");
+    QCOMPARE(textOf(Form5, "Label1"), "Конец 8-го такта. Кодирование завершено.");
     QString word;
     for (int bit = 14; bit <= 21; ++bit)
-        word += text(Form5, qPrintable(QStringLiteral("Label%1").arg(bit)));
+        word += textOf(Form5, qPrintable(QStringLiteral("Label%1").arg(bit)));
     QCOMPARE(word, "00100010");
     QVERIFY(shown(Form5, "Image3") && !shown(Form5, "Image2") && shown(Form5, "Image4"));
     draws.push({2000, 4000});
     student.use(Form5, "LMDButton2");
     QCOMPARE(Form5->stepCount(), 0);
-    QCOMPARE(text(Form5, "Label1"), "Значение Uаим для кодирования = 2000.");
+    QCOMPARE(textOf(Form5, "Label1"), "Значение Uаим для кодирования = 2000.");
     QVERIFY(shown(Form5, "Image2") && !shown(Form5, "Image3") && shown(Form5, "Image4") &&
             !shown(Form5, "Image5") && shown(Form5, "Label23") && shown(Form5, "Label3"));
     for (int cell = 2; cell <= 53; ++cell)
         if (cell != 22 && (cell < 34 || cell > 42))
-            QCOMPARE(text(Form5, qPrintable(QStringLiteral("Label%1").arg(cell))), "0");
+            QCOMPARE(textOf(Form5, qPrintable(QStringLiteral("Label%1").arg(cell))), "0");
     student.use(Form5, "LMDButton2"); // a positive value closes Gen2's switch
     QVERIFY(shown(Form5, "Image5") && !shown(Form5, "Label3") && shown(Form5, "Label23"));
     QCOMPARE(draws.remaining(), 0);
@@ -274,9 +266,9 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     student.fill(Form9, "Edit1", QStringLiteral("-37"));
     student.use(Form9, "RzURLLabel3");
     QCOMPARE(showing(), "Form6");
-    QCOMPARE(text(Form6, "Label1"), "Значение Uаим для кодирования = -37. Начало 1-го такта. "
-                                    "Определение знака входного сигнала");
-    QCOMPARE(text(Form6, "Label2"), "-37");
+    QCOMPARE(textOf(Form6, "Label1"), "Значение Uаим для кодирования = -37. Начало 1-го такта. "
+                                      "Определение знака входного сигнала");
+    QCOMPARE(textOf(Form6, "Label2"), "-37");
     const QList<Mistake> mistakes{
         {1, "Edit14", "0", "Не правильно введено значение знака входного сигнала"},
         {1, "Edit22", "0", "Не правильно введено значение сигнала из компаратора"},
@@ -292,13 +284,13 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         for (const Mistake& mistake : mistakes) {
             if (mistake.step != step)
                 continue;
-            const QString status = text(Form6, "Label1");
+            const QString status = textOf(Form6, "Label1");
             student.fill(Form6, mistake.cell, mistake.value);
             student.use(Form6, "LMDButton1");
             QCOMPARE(errors.last().text, mistake.message);
             QCOMPARE(errors.last().caption, "Ощибка ввода");
             QCOMPARE(Form6->practiceStep(), step - 1);
-            QCOMPARE(text(Form6, "Label1"), status);
+            QCOMPARE(textOf(Form6, "Label1"), status);
             // The Comparator shows while a tact's start is entered, and at the end of tact 1.
             QCOMPARE(shown(Form6, "Edit22"), step % 2 == 1 || step == 2);
             enterState(student, minus37, step);
@@ -307,7 +299,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         QCOMPARE(Form6->practiceStep(), step);
     }
     QCOMPARE(errors.count(), 8);
-    QCOMPARE(text(Form6, "Label3"), "Количество ошибок: 7");
+    QCOMPARE(textOf(Form6, "Label3"), "Количество ошибок: 7");
     QVERIFY(shown(Form6, "RzURLLabel1") && shown(Form6, "RzURLLabel2"));
     QVERIFY(!shown(Form6, "LMDButton1") && !shown(Form6, "Label1") && !shown(Form6, "Edit14"));
 
@@ -328,7 +320,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         student.use(Form6, "LMDButton1");
         QCOMPARE(Form6->practiceStep(), step);
     }
-    QCOMPARE(text(Form6, "Label3"), "Количество ошибок: 0");
+    QCOMPARE(textOf(Form6, "Label3"), "Количество ошибок: 0");
 
     // Final test: block questions 12 and 10, variants 1 2 3 4, options c a b, variants
     // 5 2 4; questions 2, 5 and 9 answered wrongly; the report names both students.
@@ -341,12 +333,12 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
             QCOMPARE(control(Form8, "Edit1")->width(), n <= 2 ? 185 : 73);
         answer(student, Form8, n != 2 && n != 5 && n != 9);
     }
-    QCOMPARE(text(Form8, "Label5"), "Правильных ответов: 7");
-    QCOMPARE(text(Form8, "Label6"), "Неправильных ответов: 3");
-    QCOMPARE(text(Form8, "Label7"), "Ошибки в вопросах: 2 5 9");
-    QCOMPARE(text(Form8, "Label1"), "Студенты, выполнившие работу:");
-    QCOMPARE(text(Form8, "Label2"), "Иванов Иван Иванович");
-    QCOMPARE(text(Form8, "Label3"), "Петрова Анна Сергеевна");
+    QCOMPARE(textOf(Form8, "Label5"), "Правильных ответов: 7");
+    QCOMPARE(textOf(Form8, "Label6"), "Неправильных ответов: 3");
+    QCOMPARE(textOf(Form8, "Label7"), "Ошибки в вопросах: 2 5 9");
+    QCOMPARE(textOf(Form8, "Label1"), "Студенты, выполнившие работу:");
+    QCOMPARE(textOf(Form8, "Label2"), "Иванов Иван Иванович");
+    QCOMPARE(textOf(Form8, "Label3"), "Петрова Анна Сергеевна");
     QCOMPARE(draws.remaining(), 0);
     // Once more, all right, after the second name has gone: one name, the singular heading.
     control<QLineEdit>(Form7, "Edit2")->clear();
@@ -355,8 +347,8 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QVERIFY(!shown(Form8, "Label5") && Form8->questionNo() == 1);
     for (int n = 1; n <= 10; ++n)
         answer(student, Form8, true);
-    QCOMPARE(text(Form8, "Label7"), "Ошибки в вопросах:");
-    QCOMPARE(text(Form8, "Label1"), "Студент, выполнивший работу:");
+    QCOMPARE(textOf(Form8, "Label7"), "Ошибки в вопросах:");
+    QCOMPARE(textOf(Form8, "Label1"), "Студент, выполнивший работу:");
     QVERIFY(!shown(Form8, "Label3"));
     QCOMPARE(errors.count(), 8);
 

@@ -82,44 +82,30 @@ private Q_SLOTS:
     void workedExamples_data();
     void workedExamples();
     void propertiesOverTheRange();
-    void formatUet_data();
-    void formatUet();
 };
 
 void TestCoderModel::workedExamples_data() {
     QTest::addColumn<int>("uaim");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("levels"); // empty: not checked
-    QTest::newRow("1000") << 1000 << "11101111"
-                          << "0/0 128/128 512/512 1024/512 768/768 896/896 960/960 992/992";
-    QTest::newRow("-37") << -37 << "00100010"
-                         << "0/0 -128/0 -32/-32 -64/-32 -48/-32 -40/-32 -36/-36 -38/-36";
-    QTest::newRow("16") << 16 << "10010000"
-                        << "0/0 128/0 32/0 16/16 24/16 20/16 18/16 17/16";
-    QTest::newRow("-5") << -5 << "00000101"
-                        << "0/0 -128/0 -32/0 -16/0 -8/0 -4/-4 -6/-4 -5/-5";
-    QTest::newRow("zero is negative") << 0 << "00000000"
-                                      << "0/0 -128/0 -32/0 -16/0 -8/0 -4/0 -2/0 -1/0";
-    QTest::newRow("1") << 1 << "10000001"
-                       << "";
-    QTest::newRow("-1") << -1 << "00000001"
-                        << "";
-    QTest::newRow("128 on a boundary") << 128 << "11000000"
-                                       << "";
-    QTest::newRow("127") << 127 << "10111111"
-                         << "";
-    QTest::newRow("-15") << -15 << "00001111"
-                         << "";
-    QTest::newRow("1983") << 1983 << "11111110"
-                          << "";
-    QTest::newRow("1984") << 1984 << "11111111"
-                          << "";
-    QTest::newRow("2000") << 2000 << "11111111"
-                          << "";
-    QTest::newRow("int32 min") << int(kMin32) << "01111111"
-                               << "";
-    QTest::newRow("int32 max") << int(kMax32) << "11111111"
-                               << "";
+    const auto row = [](const char* name, int uaim, const char* code, const char* levels = "") {
+        QTest::newRow(name) << uaim << code << levels;
+    };
+    row("1000", 1000, "11101111", "0/0 128/128 512/512 1024/512 768/768 896/896 960/960 992/992");
+    row("-37", -37, "00100010", "0/0 -128/0 -32/-32 -64/-32 -48/-32 -40/-32 -36/-36 -38/-36");
+    row("16", 16, "10010000", "0/0 128/0 32/0 16/16 24/16 20/16 18/16 17/16");
+    row("-5", -5, "00000101", "0/0 -128/0 -32/0 -16/0 -8/0 -4/-4 -6/-4 -5/-5");
+    row("zero is negative", 0, "00000000", "0/0 -128/0 -32/0 -16/0 -8/0 -4/0 -2/0 -1/0");
+    row("1", 1, "10000001");
+    row("-1", -1, "00000001");
+    row("128 on a boundary", 128, "11000000");
+    row("127", 127, "10111111");
+    row("-15", -15, "00001111");
+    row("1983", 1983, "11111110");
+    row("1984", 1984, "11111111");
+    row("2000", 2000, "11111111");
+    row("int32 min", kMin32, "01111111");
+    row("int32 max", kMax32, "11111111");
 }
 
 void TestCoderModel::workedExamples() {
@@ -132,6 +118,7 @@ void TestCoderModel::workedExamples() {
         QCOMPARE(levelsText(trace), levels);
     for (const TTactRecord& r : trace.tacts)
         QCOMPARE(r.bitName, "PXYZABCD"[r.tact - 1]);
+    QCOMPARE(FormatUet(1024, true), "1024"); // no digit groups
 }
 
 void TestCoderModel::propertiesOverTheRange() {
@@ -142,23 +129,6 @@ void TestCoderModel::propertiesOverTheRange() {
     // Polarity picks P alone: a value and its negative share the rest of the code word.
     for (std::int32_t uaim = 1; uaim <= 2100; ++uaim)
         QCOMPARE(BuildCodingTrace(uaim).codeWord, BuildCodingTrace(-uaim).codeWord | 0x80);
-}
-
-void TestCoderModel::formatUet_data() {
-    QTest::addColumn<double>("level");
-    QTest::addColumn<bool>("positive");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("zero, negative") << 0.0 << false << "0";
-    QTest::newRow("zero, positive") << 0.0 << true << "0";
-    QTest::newRow("negative") << 128.0 << false << "-128";
-    QTest::newRow("positive") << 1024.0 << true << "1024";
-}
-
-void TestCoderModel::formatUet() {
-    QFETCH(double, level);
-    QFETCH(bool, positive);
-    QFETCH(QString, shown);
-    QCOMPARE(QString::fromStdString(FormatUet(level, positive)), shown);
 }
 
 QTEST_APPLESS_MAIN(TestCoderModel)

@@ -51,17 +51,30 @@ std::string levelOf(const std::string& code) {
     return (word & 0x80 ? "" : "-") + std::to_string(magnitude);
 }
 
-// Puts up question n of a bank in each of its variants, drawn in turn; returns them.
-std::vector<Question> everyVariant(const QuestionBank& bank, int n, int& count) {
-    std::vector<Question> questions;
-    TestRun run;
-    for (int variant = 0;; ++variant) {
-        ScriptedDraws draws{variant};
-        questions.push_back(bank.question(n, run));
-        count = draws.ranges().at(0);
-        if (variant + 1 == count)
-            return questions;
-    }
+// The key a rule gives for a question, from the value its text shows: "option 2",
+// "number 0.128", "2^m-1", "segment", "natural code", "symmetric code", "width", "level of
+// the code", "code of the value", "code of U0/delta", or a list of the keys themselves.
+std::string expectedKey(const QString& rule, const Question& q, std::size_t variant) {
+    const auto value = [&q](const char* marker) {
+        return int(std::lround(numberAfter(q.text, marker)));
+    };
+    if (rule.startsWith(QLatin1String("option")))
+        return q.options[std::size_t(rule.back().digitValue() - 1)]; // listed in bank order
+    if (rule == QLatin1String("natural code"))
+        return binary(unsigned(value("амплитудой ")), 0);
+    if (rule == QLatin1String("symmetric code"))
+        return (value("амплитудой ") > 0 ? "1" : "0") +
+               binary(unsigned(std::abs(value("амплитудой "))), 7);
+    if (rule == QLatin1String("width"))
+        return std::to_string(binary(unsigned(value("равным ")), 0).size());
+    if (rule == QLatin1String("level of the code"))
+        return levelOf(std::to_string(value("кодера ")));
+    if (rule == QLatin1String("code of the value"))
+        return codeOf(q.text.find("Uаим=") != std::string::npos ? value("Uаим=") : value("равна "));
+    if (rule == QLatin1String("code of U0/delta"))
+        return codeOf(
+            int(std::lround(numberAfter(q.text, "U0(t)=") / numberAfter(q.text, "delta="))));
+    return rule.split(QLatin1Char(' '))[qsizetype(variant)].toStdString();
 }
 
 } // namespace
@@ -74,13 +87,8 @@ private Q_SLOTS:
     void judging();
     void boundedRedraws_data();
     void boundedRedraws();
-    void introPool_data();
-    void introPool();
-    void introFixedQuestions();
-    void finalPool_data();
-    void finalPool();
-    void finalFixedQuestions_data();
-    void finalFixedQuestions();
+    void everyKeyFollowsFromItsQuestion_data();
+    void everyKeyFollowsFromItsQuestion();
     void runCountsAndStartsAfresh();
     void clockSeededDraws();
 };
@@ -184,126 +192,81 @@ void TestKnowledgeTest::boundedRedraws() {
     QCOMPARE(int(scripted.ranges().size()), draws);
 }
 
-void TestKnowledgeTest::introPool_data() {
-    QTest::addColumn<int>("pool");
-    QTest::addColumn<int>("keyOption"); // 0: a number answer
-    for (const auto& [pool, key] :
-         {std::pair{1, 3}, {2, 2}, {3, 1}, {4, 1}, {5, 2}, {6, 0}, {7, 3}})
-        QTest::addRow("pool %d", pool) << pool << key;
-}
-
-void TestKnowledgeTest::introPool() {
-    QFETCH(int, pool);
-    QFETCH(int, keyOption);
-    TestRun run;
-    run.PoolPick = {5, 2, 4, pool};
-    ScriptedDraws draws{0, 1, 2}; // options in bank order
-    const Question q = IntroTestBank().question(4, run);
-    QCOMPARE(q.withUnit, false);
-    if (keyOption == 0) {
-        QCOMPARE(q.kind, AnswerKind::Number);
-        QCOMPARE(q.keyNumber, 0.128); // 0 and 128 typed under a decimal comma
-        QVERIFY(qs(q.text).endsWith(QStringLiteral("(через запятую)")));
-        return;
-    }
-    QCOMPARE(q.kind, AnswerKind::Choice);
-    QCOMPARE(int(q.options.size()), 3);
-    QCOMPARE(q.key, q.options[std::size_t(keyOption - 1)]);
-    QCOMPARE(draws.remaining(), 0);
-}
-
-void TestKnowledgeTest::introFixedQuestions() {
-    const IntroTestBank bank;
-    int count = 0;
-    const std::vector<Question> q5 = everyVariant(bank, 5, count);
-    QCOMPARE(count, 10);
-    for (int m = 2; m <= 11; ++m) {
-        const Question& q = q5[std::size_t(m - 2)];
-        QVERIFY(qs(q.text).endsWith(QStringLiteral("m=%1").arg(m)) && q.withUnit);
-        QCOMPARE(q.keyNumber, std::pow(2.0, m) - 1);
-    }
-    const std::vector<Question> q6 = everyVariant(bank, 6, count);
-    QCOMPARE(count, 2048);
-    for (int amplitude = 0; amplitude < 2048; ++amplitude) {
-        const Question& q = q6[std::size_t(amplitude)];
-        QVERIFY(qs(q.text).endsWith(QStringLiteral("=%1").arg(amplitude)) && !q.withUnit);
-        QCOMPARE(q.keyNumber, double(BuildCodingTrace(amplitude).segment));
-    }
-    // Natural code, symmetric code, code width of a level, symmetric code of a negative.
-    for (const auto& [n, variants] : {std::pair{7, 5}, {8, 5}, {9, 6}, {10, 5}}) {
-        for (const Question& q : everyVariant(bank, n, count)) {
-            const int value = int(numberAfter(q.text, n == 9 ? "равным " : "амплитудой "));
-            const std::string key =
-                n == 7   ? binary(unsigned(value), 0)
-                : n == 9 ? std::to_string(binary(unsigned(value), 0).size())
-                         : (value > 0 ? "1" : "0") + binary(unsigned(std::abs(value)), 7);
-            QCOMPARE(q.kind, AnswerKind::Digits);
-            QCOMPARE(q.key, key);
-        }
-        QCOMPARE(count, variants);
-    }
-}
-
-void TestKnowledgeTest::finalPool_data() {
-    QTest::addColumn<int>("pool");
-    QTest::addColumn<QString>("key");
-    const char* const keys[] = {"компаратор",
-                                "генератор эталонных напряжений",
-                                "блок коммутации эталонов",
-                                "блок выбора сегмента",
-                                "цифровой регистр",
-                                "преобразователь кода"};
-    for (int pool = 8; pool <= 13; ++pool)
-        QTest::addRow("pool %d", pool) << pool << QString::fromUtf8(keys[pool - 8]);
-}
-
-void TestKnowledgeTest::finalPool() {
-    QFETCH(int, pool);
-    QFETCH(QString, key);
-    TestRun run;
-    run.PoolPick = {13, pool};
-    const Question q = FinalTestBank().question(2, run);
-    QCOMPARE(q.kind, AnswerKind::Word);
-    QCOMPARE(qs(q.key), key);
-    QVERIFY(qs(q.text).endsWith(QStringLiteral("(прописью)")));
-}
-
-void TestKnowledgeTest::finalFixedQuestions_data() {
+void TestKnowledgeTest::everyKeyFollowsFromItsQuestion_data() {
+    QTest::addColumn<bool>("intro");
     QTest::addColumn<int>("n");
+    QTest::addColumn<int>("pool"); // at position n; 0 for a fixed question
     QTest::addColumn<int>("variants");
-    QTest::addColumn<QString>("keys"); // how each key follows from its text, or the keys
-    QTest::newRow("3") << 3 << 5 << "level of the code after 'кодера '";
-    QTest::newRow("4") << 4 << 5 << "code of the value after 'равна '";
-    QTest::newRow("5") << 5 << 5 << "level of the code after 'кодера '";
-    QTest::newRow("6") << 6 << 5 << "code of the value after 'равна '";
-    QTest::newRow("8") << 8 << 6 << "code of the value after 'Uаим='";
-    QTest::newRow("9") << 9 << 5 << "1728 876 184 -796 -184";
-    QTest::newRow("10") << 10 << 4 << "code of U0 over delta";
+    QTest::addColumn<QString>("rule");
+    const auto row = [](const char* name, bool intro, int n, int pool, int variants,
+                        const char* rule) {
+        QTest::newRow(name) << intro << n << pool << variants << QString::fromUtf8(rule);
+    };
+    for (const auto& [pool, option] : {std::pair{1, 3}, {2, 2}, {3, 1}, {4, 1}, {5, 2}, {7, 3}})
+        row(qPrintable(QStringLiteral("intro pool %1").arg(pool)), true, 4, pool, 1,
+            qPrintable(QStringLiteral("option %1").arg(option)));
+    row("intro pool 6", true, 2, 6, 1, "number 0.128"); // 0 and 128 under a decimal comma
+    row("intro 5", true, 5, 0, 10, "2^m-1");
+    row("intro 6", true, 6, 0, 2048, "segment");
+    row("intro 7", true, 7, 0, 5, "natural code");
+    row("intro 8", true, 8, 0, 5, "symmetric code");
+    row("intro 9", true, 9, 0, 6, "width");
+    row("intro 10", true, 10, 0, 5, "symmetric code");
+    const char* const blocks[] = {"компаратор",
+                                  "генератор эталонных напряжений",
+                                  "блок коммутации эталонов",
+                                  "блок выбора сегмента",
+                                  "цифровой регистр",
+                                  "преобразователь кода"};
+    for (int pool = 8; pool <= 13; ++pool)
+        row(qPrintable(QStringLiteral("final pool %1").arg(pool)), false, 2, pool, 1,
+            blocks[pool - 8]);
+    row("final 3", false, 3, 0, 5, "level of the code");
+    row("final 4", false, 4, 0, 5, "code of the value");
+    row("final 5", false, 5, 0, 5, "level of the code");
+    row("final 6", false, 6, 0, 5, "code of the value");
+    row("final 7", false, 7, 0, 1, "option 2");
+    row("final 8", false, 8, 0, 6, "code of the value");
+    row("final 9", false, 9, 0, 5, "1728 876 184 -796 -184"); // a decoder's output, as given
+    row("final 10", false, 10, 0, 4, "code of U0/delta");
 }
 
-void TestKnowledgeTest::finalFixedQuestions() {
+void TestKnowledgeTest::everyKeyFollowsFromItsQuestion() {
+    QFETCH(bool, intro);
     QFETCH(int, n);
+    QFETCH(int, pool);
     QFETCH(int, variants);
-    QFETCH(QString, keys);
-    int count = 0;
-    const std::vector<Question> questions = everyVariant(FinalTestBank(), n, count);
-    QCOMPARE(count, variants);
-    for (std::size_t v = 0; v < questions.size(); ++v) {
-        const Question& q = questions[v];
-        const QString marker = keys.section(QLatin1Char('\''), 1, 1);
-        std::string key;
-        if (keys.startsWith(QLatin1String("level")))
-            key = levelOf(std::to_string(std::lround(numberAfter(q.text, marker.toStdString()))));
-        else if (keys.startsWith(QLatin1String("code of the value")))
-            key = codeOf(int(numberAfter(q.text, marker.toStdString())));
-        else if (keys.startsWith(QLatin1String("code of U0")))
-            key = codeOf(
-                int(std::lround(numberAfter(q.text, "U0(t)=") / numberAfter(q.text, "delta="))));
-        else
-            key = keys.split(QLatin1Char(' '))[int(v)].toStdString();
-        QCOMPARE(q.kind, AnswerKind::Digits);
-        QCOMPARE(q.key, key);
-        QCOMPARE(q.withUnit, n == 3);
+    QFETCH(QString, rule);
+    const IntroTestBank introBank;
+    const FinalTestBank finalBank;
+    const QuestionBank& bank = intro ? static_cast<const QuestionBank&>(introBank) : finalBank;
+    TestRun run;
+    run.PoolPick = {pool, pool, pool, pool};
+    for (int variant = 0; variant < variants; ++variant) {
+        ScriptedDraws draws{variant};
+        if (rule.startsWith(QLatin1String("option")))
+            draws.push({1, 2}); // the options in bank order
+        const Question q = bank.question(n, run);
+        QCOMPARE(q.withUnit, intro ? n == 5 : n == 3); // "Δ,В" beside these answers alone
+        const bool option = rule.startsWith(QLatin1String("option"));
+        if (!pool && !option)
+            QCOMPARE(draws.ranges().front(), variants); // every variant can be drawn
+        if (rule == QLatin1String("2^m-1") || rule == QLatin1String("segment")) {
+            const int shown = int(numberAfter(q.text, "=")); // m, or the amplitude
+            QCOMPARE(shown, variant + (rule == QLatin1String("segment") ? 0 : 2));
+            QCOMPARE(q.kind, AnswerKind::Number);
+            QCOMPARE(q.keyNumber, rule == QLatin1String("segment") ? BuildCodingTrace(shown).segment
+                                                                   : std::pow(2.0, shown) - 1);
+        } else if (rule.startsWith(QLatin1String("number"))) {
+            QCOMPARE(q.kind, AnswerKind::Number);
+            QCOMPARE(q.keyNumber, 0.128);
+        } else {
+            QCOMPARE(q.kind, option ? AnswerKind::Choice
+                             : pool ? AnswerKind::Word
+                                    : AnswerKind::Digits);
+            QCOMPARE(qs(q.key), qs(pool && !intro ? rule.toStdString()
+                                                  : expectedKey(rule, q, std::size_t(variant))));
+        }
     }
 }
 
@@ -316,43 +279,25 @@ void TestKnowledgeTest::runCountsAndStartsAfresh() {
     QCOMPARE(test.run().PoolPick, (std::vector<int>{13, 8}));
     for (int n = 1; n <= kQuestionCount; ++n) {
         const Question& q = test.putUp(n);
-        QCOMPARE(test.run().QuestionNo, n);
-        if (q.kind != AnswerKind::Word) // a digits answer that is no number is refused
-            QCOMPARE(test.answer({q.key, "12a", {}}),
-                     q.kind == AnswerKind::Digits ? Verdict::Refused : Verdict::Right);
-        if (q.kind == AnswerKind::Choice)
-            continue;
-        QCOMPARE(test.run().QuestionNo, n);
-        const bool wrong = n == 2 || n == 5 || n == 9;
-        QCOMPARE(test.answer({{}, wrong ? q.key + "0" : q.key, {}}),
+        if (q.kind == AnswerKind::Digits) { // refused: nothing moves
+            QCOMPARE(test.answer({{}, "12a", {}}), Verdict::Refused);
+            QCOMPARE(test.run().QuestionNo, n);
+        }
+        const bool wrong = n == 2 || n == 5 || n == 10;
+        QCOMPARE(test.answer({q.key, wrong ? q.key + "0" : q.key, {}}),
                  wrong ? Verdict::Wrong : Verdict::Right);
     }
-    QVERIFY(test.finished());
     QCOMPARE(test.answer({}), Verdict::Wrong); // nothing left to answer
     QCOMPARE(test.run().QuestionNo, 11);
     test.countResults();
-    QCOMPARE(qs(rightAnswersText(test.run())), QStringLiteral("Правильных ответов: 7"));
-    QCOMPARE(qs(wrongAnswersText(test.run())), QStringLiteral("Неправильных ответов: 3"));
-    QCOMPARE(qs(FinalTestBank::wrongListText(test.run())),
-             QStringLiteral("Ошибки в вопросах: 2 5 9"));
-    QCOMPARE(qs(IntroTestBank::wrongListText(test.run())),
-             QStringLiteral("Ошибки в вопросах:  2 5 9"));
-    QCOMPARE(qs(FinalTestBank::studentsHeading("")),
-             QStringLiteral("Студент, выполнивший работу:"));
-    QCOMPARE(qs(FinalTestBank::studentsHeading(" ")),
-             QStringLiteral("Студенты, выполнившие работу:"));
-
-    // A new run forgets the old one; all right, the lists stay empty.
-    test.start();
+    QCOMPARE(
+        qs(rightAnswersText(test.run()) + "|" + wrongAnswersText(test.run()) + "|" +
+           IntroTestBank::wrongListText(test.run())),
+        QStringLiteral("Правильных ответов: 7|Неправильных ответов: 3|Ошибки в вопросах:  2 5 10"));
+    test.start(); // forgets the run before
     QCOMPARE(test.run().QuestionNo, 1);
     QCOMPARE(test.run().AnswerWrong, (std::array<int, kQuestionCount>{}));
-    for (int n = 1; n <= kQuestionCount; ++n) {
-        const Question& q = test.putUp(n);
-        test.answer({q.key, q.key, {}});
-    }
     test.countResults();
-    QCOMPARE(test.run().WrongCount, 0);
-    QCOMPARE(qs(IntroTestBank::wrongListText(test.run())), QStringLiteral("Ошибки в вопросах: "));
     QCOMPARE(qs(FinalTestBank::wrongListText(test.run())), QStringLiteral("Ошибки в вопросах:"));
 }
 

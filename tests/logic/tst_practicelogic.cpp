@@ -166,22 +166,17 @@ void TestPracticeLogic::effects_data() {
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("changes"); // comparator shown, switch, row alone, X cleared, end
-    QTest::newRow("1") << 1 << "Конец 1-го такта. Определение знака входного сигнала"
-                       << "switch row";
-    QTest::newRow("2") << 2
-                       << "Начало 2-го такта. Определение номера сегмента амплитудной "
-                          "характеристики"
-                       << "comparator switch X";
-    QTest::newRow("7") << 7
-                       << "Конец 4-го такта. Определение номера сегмента амплитудной "
-                          "характеристики"
-                       << "";
-    QTest::newRow("8") << 8 << "Начало 5-го такта. Определение шага внутри сегмента"
-                       << "comparator";
-    QTest::newRow("15") << 15 << "Конец 8-го такта. Определение шага внутри сегмента"
-                        << "";
-    QTest::newRow("16") << 16 << "Кодирование завершено"
-                        << "end";
+    const auto row = [](int step, const char* status, const char* changes) {
+        QTest::addRow("%d", step) << step << QString::fromUtf8(status) << changes;
+    };
+    const char* segment = "го такта. Определение номера сегмента амплитудной характеристики";
+    row(1, "Конец 1-го такта. Определение знака входного сигнала", "switch row");
+    row(2, qPrintable(QStringLiteral("Начало 2-") + QString::fromUtf8(segment)),
+        "comparator switch X");
+    row(7, qPrintable(QStringLiteral("Конец 4-") + QString::fromUtf8(segment)), "");
+    row(8, "Начало 5-го такта. Определение шага внутри сегмента", "comparator");
+    row(15, "Конец 8-го такта. Определение шага внутри сегмента", "");
+    row(16, "Кодирование завершено", "end");
 }
 
 void TestPracticeLogic::effects() {
@@ -209,28 +204,20 @@ void TestPracticeLogic::effects() {
 void TestPracticeLogic::prompts_data() {
     QTest::addColumn<QString>("touches");
     QTest::addColumn<QString>("prompts"); // lamps R G r g shown; U эт and Comparator colours
-    QTest::newRow("new step") << ""
-                              << "R U_ C_";
-    QTest::newRow("register") << "register"
-                              << "Gr U_ C_";
-    QTest::newRow("register twice") << "register register"
-                                    << "Gr U_ C_";
-    QTest::newRow("in the suggested order") << "register selector uet comparator"
-                                            << "Grg Ugreen Cgreen";
-    QTest::newRow("register, selector") << "register selector"
-                                        << "Grg Ured C_";
-    QTest::newRow("selector first") << "selector"
-                                    << "Rg Ured C_";
-    QTest::newRow("selector, register") << "selector register"
-                                        << "Gg Ured Cred";
-    QTest::newRow("selector twice") << "selector register selector"
-                                    << "Gg Ured Cred";
-    QTest::newRow("U эт first") << "uet"
-                                << "R Ugreen Cred";
-    QTest::newRow("U эт, selector") << "uet selector"
-                                    << "Rg Ugreen Cred";
-    QTest::newRow("comparator, selector") << "comparator selector"
-                                          << "Rg Ured Cgreen";
+    const auto row = [](const char* touches, const char* prompts) {
+        QTest::newRow(touches) << touches << prompts;
+    };
+    row("", "R U_ C_");
+    row("register", "Gr U_ C_");
+    row("register register", "Gr U_ C_");
+    row("register selector", "Grg Ured C_");
+    row("register selector uet comparator", "Grg Ugreen Cgreen"); // the order suggested
+    row("selector", "Rg Ured C_");
+    row("selector register", "Gg Ured Cred");
+    row("selector register selector", "Gg Ured Cred");
+    row("uet", "R Ugreen Cred");
+    row("uet selector", "Rg Ugreen Cred");
+    row("comparator selector", "Rg Ured Cgreen");
 }
 
 void TestPracticeLogic::prompts() {

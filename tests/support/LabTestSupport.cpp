@@ -1,24 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "LabTestSupport.h"
 
+#include "CoderState.h"
+
 #include "foundation/ErrorReporter.h"
 #include "foundation/LabScreen.h"
 #include "foundation/LabStyle.h"
+#include "widgets/NumericField.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
-
-ErrorCapture::ErrorCapture() {
-    previous_ = setErrorReporter([this](QWidget*, const QString& text, const QString& caption) {
-        errors_.append({caption, text});
-    });
-}
-
-ErrorCapture::~ErrorCapture() {
-    setErrorReporter(std::move(previous_));
-}
 
 void prepareLab() {
     static const bool styled = (LabStyle::setUpApplication(*qApp), true);
@@ -48,4 +43,49 @@ void typeText(QWidget* widget, const QString& text) {
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+QString textOf(const QWidget* screen, const char* label) {
+    return control<QLabel>(screen, label)->text();
+}
+
+bool shown(const QWidget* screen, const char* name) {
+    return control(screen, name)->isVisible();
+}
+
+void click(const QWidget* screen, const char* name) {
+    QTest::mouseClick(control(screen, name), Qt::LeftButton);
+}
+
+void type(const QWidget* screen, const char* field, const QString& text) {
+    auto* edit = control<QLineEdit>(screen, field);
+    edit->clear();
+    typeText(edit, text);
+}
+
+void setCoderState(const TCodingTrace& trace, int step) {
+    const Practice::Entries state = coderState(trace, step);
+    QWidget* practice = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("Form6"))
+            practice = top;
+    const auto cell = [practice](int number, const std::string& text) {
+        control<QLineEdit>(practice, qPrintable(QStringLiteral("Edit%1").arg(number)))
+            ->setText(QString::fromStdString(text));
+    };
+    for (std::size_t i = 0; i < 11; ++i)
+        cell(43 + int(i), state.selector[i]);
+    for (std::size_t i = 0; i < 8; ++i)
+        cell(14 + int(i), state.registerCells[i]);
+    cell(22, state.comparator);
+    control<NumericField>(practice, "RxCalcEdit1")->setValue(*state.uet);
+}
+
+int darkest(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
 }

@@ -3,6 +3,8 @@
 
 #include "ScriptedDraws.h"
 
+#include "coder/CoderModel.h"
+
 #include "foundation/ErrorReporter.h"
 
 #include <QList>
@@ -17,8 +19,11 @@ struct ReportedError {
 // While one lives, error boxes are recorded instead of shown.
 class ErrorCapture {
 public:
-    ErrorCapture();
-    ~ErrorCapture();
+    ErrorCapture()
+        : previous_(setErrorReporter([this](QWidget*, const QString& text, const QString& caption) {
+              errors_.append({caption, text});
+          })) {}
+    ~ErrorCapture() { setErrorReporter(std::move(previous_)); }
     ErrorCapture(const ErrorCapture&) = delete;
     ErrorCapture& operator=(const ErrorCapture&) = delete;
 
@@ -47,3 +52,16 @@ template <typename T = QWidget> T* control(const QWidget* screen, const char* na
 
 // Types text into a widget key by key, Cyrillic and other non-Latin letters included.
 void typeText(QWidget* widget, const QString& text);
+
+// A label's text, whether a control is shown, a click on it, a field's text typed anew.
+QString textOf(const QWidget* screen, const char* label);
+bool shown(const QWidget* screen, const char* name);
+void click(const QWidget* screen, const char* name);
+void type(const QWidget* screen, const char* field, const QString& text);
+
+// Sets the practice's cells to the coder's state at step 1..16, as a student who makes no
+// mistake (the generator rows follow the SegmentSelector row).
+void setCoderState(const TCodingTrace& trace, int step);
+
+// The darkest grey drawn in a widget: its text, when it has one.
+int darkest(QWidget* widget);

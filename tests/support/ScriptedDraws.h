@@ -3,8 +3,9 @@
 
 #include "logic/RandomDraw.h"
 
+#include <QTest>
+
 #include <deque>
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -13,12 +14,25 @@
 // outside the range asked for fails the running test.
 class ScriptedDraws {
 public:
-    ScriptedDraws(std::initializer_list<int> values = {});
-    ~ScriptedDraws();
+    ScriptedDraws(std::initializer_list<int> values = {}) : queue_(values) {
+        previous_ = setRandomSource([this](int n) {
+            ranges_.push_back(n);
+            if (queue_.empty() && !fallback_)
+                QTest::qFail("a draw beyond the script", __FILE__, __LINE__);
+            const int value = queue_.empty() ? fallback_.value_or(0) : queue_.front();
+            if (!queue_.empty())
+                queue_.pop_front();
+            if (value < 0 || value >= n)
+                QTest::qFail(qPrintable(QStringLiteral("draw %1 of %2").arg(value).arg(n)),
+                             __FILE__, __LINE__);
+            return value;
+        });
+    }
+    ~ScriptedDraws() { setRandomSource(std::move(previous_)); }
     ScriptedDraws(const ScriptedDraws&) = delete;
     ScriptedDraws& operator=(const ScriptedDraws&) = delete;
 
-    void push(std::initializer_list<int> values);
+    void push(std::initializer_list<int> values) { queue_.insert(queue_.end(), values); }
     // Every draw once the script is used up returns this.
     void setFallback(int value) { fallback_ = value; }
     int remaining() const { return int(queue_.size()); }

@@ -35,7 +35,6 @@ private Q_SLOTS:
     void digitCell();
     void linkLabel_data();
     void linkLabel();
-    void greyedLook_data();
     void greyedLook();
     void labelGrowsToItsText();
     void radioGroup();
@@ -46,64 +45,26 @@ void TestWidgets::numericFieldShowsWhatItReads_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("held");
     QTest::addColumn<QString>("value");   // "": no number
-    QTest::addColumn<QString>("settled"); // the text once the field is left
-    const QString nbsp = QStringLiteral("\u00A0");
-    QTest::newRow("decimal comma") << 3 << "0,128"
-                                   << "0,128"
-                                   << "0.128"
-                                   << "0,128";
-    QTest::newRow("point taken as comma") << 3 << "0.128"
-                                          << "0,128"
-                                          << "0.128"
-                                          << "0,128";
-    QTest::newRow("trailing zeros") << 3 << "2,500"
-                                    << "2,500"
-                                    << "2.5"
-                                    << "2,5";
-    QTest::newRow("digit groups") << 0 << "1 024"
-                                  << "1 024"
-                                  << "1024"
-                                  << "1" + nbsp + "024";
-    QTest::newRow("longest whole part") << 0 << "123456789012"
-                                        << "123456789012"
-                                        << "123456789012"
-                                        << "123" + nbsp + "456" + nbsp + "789" + nbsp + "012";
-    QTest::newRow("one digit more") << 0 << "1234567890123"
-                                    << "123456789012"
-                                    << "123456789012"
-                                    << "123" + nbsp + "456" + nbsp + "789" + nbsp + "012";
-    QTest::newRow("one decimal more") << 3 << "0,1285"
-                                      << "0,128"
-                                      << "0.128"
-                                      << "0,128";
-    QTest::newRow("no decimals") << 0 << "1,5"
-                                 << "15"
-                                 << "15"
-                                 << "15";
-    QTest::newRow("letters") << 0 << "-12a"
-                             << "-12"
-                             << "-12"
-                             << "-12";
-    QTest::newRow("minus zero") << 0 << "-0"
-                                << "-0"
-                                << "0"
-                                << "0";
-    QTest::newRow("lone sign") << 3 << "-"
-                               << "-"
-                               << ""
-                               << "-";
-    QTest::newRow("lone comma") << 3 << ","
-                                << ","
-                                << ""
-                                << ",";
-    QTest::newRow("sign and comma") << 3 << "-,5"
-                                    << "-,5"
-                                    << "-0.5"
-                                    << "-0,5";
-    QTest::newRow("nothing") << 0 << ""
-                             << ""
-                             << ""
-                             << "";
+    QTest::addColumn<QString>("settled"); // once the field is left; "_" a no-break space
+    const auto row = [](const char* name, int decimals, const char* typed, const char* held,
+                        const char* value, const char* settled) {
+        QTest::newRow(name) << decimals << typed << held << value
+                            << QString::fromLatin1(settled).replace('_', QChar(0x00A0));
+    };
+    row("decimal comma", 3, "0,128", "0,128", "0.128", "0,128");
+    row("point taken as comma", 3, "0.128", "0,128", "0.128", "0,128");
+    row("trailing zeros", 3, "2,500", "2,500", "2.5", "2,5");
+    row("digit groups", 0, "1 024", "1 024", "1024", "1_024");
+    row("longest whole part", 0, "123456789012", "123456789012", "123456789012", "123_456_789_012");
+    row("one digit more", 0, "1234567890123", "123456789012", "123456789012", "123_456_789_012");
+    row("one decimal more", 3, "0,1285", "0,128", "0.128", "0,128");
+    row("no decimals", 0, "1,5", "15", "15", "15");
+    row("letters", 0, "-12a", "-12", "-12", "-12");
+    row("minus zero", 0, "-0", "-0", "0", "0");
+    row("lone sign", 3, "-", "-", "", "-");
+    row("lone comma", 3, ",", ",", "", ",");
+    row("sign and comma", 3, "-,5", "-,5", "-0.5", "-0,5");
+    row("nothing", 0, "", "", "", "");
 }
 
 void TestWidgets::numericFieldShowsWhatItReads() {
@@ -182,32 +143,21 @@ void TestWidgets::linkLabel() {
     QCOMPARE(spy.count(), clicked ? 1 : 0);
 }
 
-void TestWidgets::greyedLook_data() {
-    QTest::addColumn<QString>("kind");
-    for (const char* kind : {"label", "link", "button", "field"})
-        QTest::newRow(kind) << kind;
-}
-
 void TestWidgets::greyedLook() {
-    QFETCH(QString, kind);
     const QString text = QStringLiteral("Студент 2:");
-    std::unique_ptr<QWidget> widget;
-    if (kind == QLatin1String("label")) {
-        widget = std::make_unique<Label>(text, LabStyle::sans(13), nullptr);
-        static_cast<Label*>(widget.get())->setTextColor(Qt::red); // a colour of its own, too
-    } else if (kind == QLatin1String("link")) {
-        widget = std::make_unique<LinkLabel>(text, LabStyle::sans(13), nullptr);
-    } else if (kind == QLatin1String("button")) {
-        widget = std::make_unique<PushButton>(text, nullptr);
-    } else {
-        widget = std::make_unique<QLineEdit>(text);
+    auto* label = new Label(text, LabStyle::sans(13), nullptr);
+    label->setTextColor(Qt::red); // a colour of its own, too
+    const std::unique_ptr<QWidget> widgets[] = {
+        std::unique_ptr<QWidget>(label),
+        std::make_unique<LinkLabel>(text, LabStyle::sans(13), nullptr),
+        std::make_unique<PushButton>(text, nullptr), std::make_unique<QLineEdit>(text)};
+    for (const auto& widget : widgets) {
+        widget->resize(120, 25);
+        widget->show();
+        const int enabled = darkest(widget.get());
+        widget->setEnabled(false);
+        QVERIFY2(darkest(widget.get()) > enabled + 60, widget->metaObject()->className());
     }
-    widget->resize(120, 25);
-    widget->show();
-    const int enabled = darkest(widget.get());
-    widget->setEnabled(false);
-    QVERIFY2(darkest(widget.get()) > enabled + 60,
-             qPrintable(QStringLiteral("%1 -> %2").arg(enabled).arg(darkest(widget.get()))));
 }
 
 void TestWidgets::labelGrowsToItsText() {
