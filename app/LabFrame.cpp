@@ -12,6 +12,7 @@
 #include "screens/Unit9.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 LabFrame::LabFrame()
     : form1_(createForm(Form1, "Form1")), form2_(createForm(Form2, "Form2")),
@@ -45,6 +46,13 @@ std::unique_ptr<Form> LabFrame::createForm(Form*& global, const char* name) {
 
 void LabFrame::start() {
     Form1->showScreen();
+    // Once the title is up, the screens draw ahead what their first showing would wait for.
+    QTimer::singleShot(kPrepareDelayMs, this, [] {
+        for (LabScreen* screen : std::initializer_list<LabScreen*>{Form2, Form3, Form4, Form5,
+                                                                   Form6, Form7, Form8, Form9})
+            if (screen)
+                screen->prepare();
+    });
 }
 
 void LabFrame::endProgram() {

@@ -28,6 +28,9 @@ public:
     void start();
 
 private:
+    // Long enough for the title to be drawn, far shorter than the way to a coder screen.
+    static constexpr int kPrepareDelayMs = 300;
+
     template <typename Form> std::unique_ptr<Form> createForm(Form*& global, const char* name);
     // The close rule: close the main window and end the application with exit code 0.
     void endProgram();

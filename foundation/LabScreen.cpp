@@ -5,13 +5,15 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
 constexpr char kLastInTabOrder[] = "labLastInTabOrder";
 constexpr char kDecorative[] = "labDecorative";
 
-// A screen as the accessibility interface sees it: its child controls, less the decorative.
+// A screen as the accessibility interface sees it: its child controls in reading order, less
+// the decorative.
 class ScreenAccessible : public QAccessibleWidget {
 public:
     explicit ScreenAccessible(QWidget* screen) : QAccessibleWidget(screen, QAccessible::Window) {}
@@ -35,6 +37,10 @@ private:
             if (child && !child->isWindow() && !LabScreen::isDecorative(child))
                 list.append(child);
         }
+        // Read top to bottom, left to right, whatever order the controls were made in.
+        std::stable_sort(list.begin(), list.end(), [](const QWidget* a, const QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
         return list;
     }
 };

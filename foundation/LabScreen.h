@@ -18,6 +18,9 @@ public:
     // never on window-system events such as un-minimising or a closed message box.
     void showScreen();
 
+    // Work the screen can do before it is first shown, while the students are elsewhere.
+    virtual void prepare() {}
+
     // The control takes the keyboard focus after all the others of its screen (links do).
     static void placeLastInTabOrder(QWidget* control);
     // The widget only repeats what another shows (a drawn shadow): the accessibility

@@ -111,6 +111,11 @@ TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QS
     connect(RzURLLabel1, &LinkLabel::clicked, this, &TForm3::RzURLLabel1Click);
 }
 
+void TForm3::prepare() {
+    for (Picture* figure : {Image1, Image2, Image3})
+        figure->prepare();
+}
+
 void TForm3::FormActivate() {
     // The texts wait for the first look at the reader, so start-up does not pay for them.
     // They go in once the blocks are visible, which their line count needs to come out

@@ -20,6 +20,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void prepare() override;
 
 private:
     void RzURLLabel1Click();

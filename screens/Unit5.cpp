@@ -30,6 +30,10 @@ TForm5::TForm5()
     connect(panel_.practiceLink(), &LinkLabel::clicked, this, &TForm5::RzURLLabel1Click);
 }
 
+void TForm5::prepare() {
+    panel_.picture()->prepare();
+}
+
 void TForm5::FormShow() {
     drawValue();
 }

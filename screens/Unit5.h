@@ -16,6 +16,7 @@ public:
 
 protected:
     void FormShow() override;
+    void prepare() override;
 
 private:
     void LMDButton2Click();

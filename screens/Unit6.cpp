@@ -104,6 +104,10 @@ void TForm6::resetRun() {
         SchematicPanel::setCellText(cell, QStringLiteral("0"));
 }
 
+void TForm6::prepare() {
+    Image1->prepare();
+}
+
 void TForm6::FormActivate() {
     ErrorCount = 0;
     const QString text = Form9->valueText();

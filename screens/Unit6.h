@@ -31,6 +31,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void prepare() override;
 
 private:
     void FormCreate();

@@ -16,6 +16,8 @@ TForm7::TForm7() : LabScreen(QStringLiteral("Регистрация"), QSize(414
     Button1 = makeButton(this, "Button1", {168, 128, 75, 25}, QStringLiteral("OK"));
     Edit1->setAccessibleName(Label2->text());
     Edit2->setAccessibleName(Label3->text());
+    for (QLineEdit* name : {Edit1, Edit2})
+        name->setAccessibleDescription(Label1->text());
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Button1);
 

@@ -35,6 +35,13 @@ QImage Picture::render(qreal scale) const {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
+    prepare();
+    QPainter painter(this);
+    painter.drawPixmap((width() - natural_.width()) / 2, (height() - natural_.height()) / 2,
+                       drawn_);
+}
+
+void Picture::prepare() {
     const qreal ratio = devicePixelRatioF();
     if (drawn_.isNull() || drawn_.devicePixelRatio() != ratio) {
         // Pictures drawn by the same function (the schematic on both coder screens) share
@@ -51,7 +58,4 @@ void Picture::paintEvent(QPaintEvent*) {
         }
         drawn_ = drawn;
     }
-    QPainter painter(this);
-    painter.drawPixmap((width() - natural_.width()) / 2, (height() - natural_.height()) / 2,
-                       drawn_);
 }

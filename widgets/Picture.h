@@ -21,6 +21,8 @@ public:
     QSize sizeHint() const override { return natural_; }
     // The picture rendered on white at its natural size, for checks and figures.
     QImage render(qreal scale = 1.0) const;
+    // Draws the picture for the screen now, so that its first showing need not.
+    void prepare();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -18,12 +18,16 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 
+#include <random>
+
 // Two students go through the whole lab, from the title to the closed report, the way a
-// student does: once with the mouse, once with the keyboard alone.
+// student does: once with the mouse, once with the keyboard alone. Then monkeys.
 
 namespace {
 
@@ -33,24 +37,16 @@ public:
 
     // Follows a link or presses a button: a click, or Tab to it and Enter.
     void use(const QWidget* screen, const char* name) {
-        QWidget* target = control(screen, name);
-        if (keyboard_) {
-            tabTo(target);
+        QWidget* target = reach(control(screen, name));
+        if (keyboard_)
             QTest::keyClick(target, Qt::Key_Return);
-        } else {
-            QTest::mouseClick(target, Qt::LeftButton);
-        }
         // A screen that comes up is activated by the window system, in its own time.
         QCoreApplication::processEvents();
     }
 
     // Replaces what a field holds: a click or Tab into it, all selected, then typed over.
     void fill(const QWidget* screen, const QString& name, const QString& value) {
-        QWidget* field = control(screen, qPrintable(name));
-        if (keyboard_)
-            tabTo(field);
-        else
-            QTest::mouseClick(field, Qt::LeftButton);
+        QWidget* field = reach(control(screen, qPrintable(name)));
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         typeText(field, value);
     }
@@ -76,6 +72,14 @@ public:
     }
 
 private:
+    QWidget* reach(QWidget* target) {
+        if (keyboard_)
+            tabTo(target);
+        else
+            QTest::mouseClick(target, Qt::LeftButton);
+        return target;
+    }
+
     void tabTo(QWidget* target) {
         if (!QApplication::focusWidget())
             QVERIFY(QTest::qWaitForWindowActive(target->window()));
@@ -128,6 +132,16 @@ void enterState(Student& student, const TCodingTrace& trace, int step) {
             student.fill(Form6, name, QString::fromStdString(value));
 }
 
+// The status line at the start or end of a tact: its number and what it decides.
+QString tactStatus(bool start, int tact) {
+    return QStringLiteral("%1 %2-го такта. %3")
+        .arg(start ? "Начало" : "Конец")
+        .arg(tact)
+        .arg(tact == 1   ? "Определение знака входного сигнала"
+             : tact <= 4 ? "Определение номера сегмента амплитудной характеристики"
+                         : "Определение шага внутри сегмента");
+}
+
 struct Mistake {
     int step;
     QString cell, value, message;
@@ -141,6 +155,12 @@ class TestWalk : public QObject {
 private Q_SLOTS:
     void twoStudentsWalkThroughTheLab_data();
     void twoStudentsWalkThroughTheLab();
+    void monkeysOnEveryScreen_data() {
+        QTest::addColumn<int>("screen");
+        for (int n = 1; n <= 9; ++n)
+            QTest::addRow("Form%d", n) << n;
+    }
+    void monkeysOnEveryScreen();
 };
 
 void TestWalk::twoStudentsWalkThroughTheLab_data() {
@@ -162,8 +182,6 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     // Registration: "OK" and the second student wait, greyed, for the first name.
     student.use(Form1, "RzURLLabel1");
     QCOMPARE(showing(), "Form7");
-    for (const char* greyed : {"Label3", "Edit2", "Button1"})
-        QVERIFY(!control(Form7, greyed)->isEnabled());
     QVERIFY(QTest::qWaitForWindowActive(Form7));
     QCOMPARE(QApplication::focusWidget(), control(Form7, "Edit1"));
     student.fill(Form7, "Edit1", QStringLiteral("Иванов Иван Иванович"));
@@ -177,6 +195,9 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     const QWidget* link = control(Form3, "RzURLLabel1");
     const QWidget* viewport = control<QScrollArea>(Form3, "ScrollBox1")->viewport();
     QVERIFY(viewport->rect().contains(QRect(link->mapTo(viewport, QPoint()), link->size())));
+    auto* theory = control<QPlainTextEdit>(Form3, "RzRichEdit1"); // selectable, not editable
+    QVERIFY(theory->toPlainText().contains("КРАТКАЯ ТЕОРИЯ") && theory->isReadOnly() &&
+            theory->textInteractionFlags() & Qt::TextSelectableByMouse);
 
     // Intro test: the number question 6 first, then pools 7, 4 and 2; m = 11, amplitude
     // 1024 and the variants 5, 2, 6, 3; question 6 answered wrongly.
@@ -191,6 +212,10 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         QCOMPARE(shown(Form4, "Panel1"), n == 5); // the unit Δ,В
         if (n == 5)                               // the number typed for question 1 is gone
             QCOMPARE(control<QLineEdit>(Form4, "RxCalcEdit1")->text(), "0");
+        if (n == 1 && !keyboard) { // a click into the number field is an answer: 0
+            click(Form4, "RxCalcEdit1");
+            QVERIFY(control(Form4, "LMDButton1")->isEnabled());
+        }
         if (n == 7) { // no whole number: refused, and the question stays
             student.fill(Form4, "Edit1", QStringLiteral("1O1"));
             student.use(Form4, "LMDButton1");
@@ -220,10 +245,8 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         student.use(Form5, "LMDButton2");
         const TTactRecord& r = minus37.tacts[std::size_t((count - 1) / 2)];
         const bool start = count % 2 == 1;
-        QVERIFY(textOf(Form5, "Label1")
-                    .startsWith(QStringLiteral("%1 %2-го такта. ")
-                                    .arg(start ? "Начало" : "Конец")
-                                    .arg(r.tact)));
+        if (count < 16)
+            QCOMPARE(textOf(Form5, "Label1"), tactStatus(start, r.tact));
         QCOMPARE(shown(Form5, "Label22"), start);
         if (start)
             QCOMPARE(textOf(Form5, "Label22"), QString(QChar::fromLatin1(r.comparatorOutput)));
@@ -262,13 +285,8 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     student.use(Form5, "RzURLLabel1");
     QCOMPARE(showing(), "Form9");
 
-    // Practice of -37, with one mistake of each kind, each refused with its message.
-    student.fill(Form9, "Edit1", QStringLiteral("-37"));
-    student.use(Form9, "RzURLLabel3");
-    QCOMPARE(showing(), "Form6");
-    QCOMPARE(textOf(Form6, "Label1"), "Значение Uаим для кодирования = -37. Начало 1-го такта. "
-                                      "Определение знака входного сигнала");
-    QCOMPARE(textOf(Form6, "Label2"), "-37");
+    // Practice: -37 with one mistake of each kind, each refused with its message; then, the
+    // input still holding -37, a second run of 1000, the other polarity, without one.
     const QList<Mistake> mistakes{
         {1, "Edit14", "0", "Не правильно введено значение знака входного сигнала"},
         {1, "Edit22", "0", "Не правильно введено значение сигнала из компаратора"},
@@ -279,48 +297,51 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         {3, "RxCalcEdit1", "128", "Не правильно введено значение Uэт"},
         {4, "Edit46", "1", "Не правильно введено значение из БВС"},
     };
-    for (int step = 1; step <= 16; ++step) {
-        enterState(student, minus37, step);
-        for (const Mistake& mistake : mistakes) {
-            if (mistake.step != step)
-                continue;
-            const QString status = textOf(Form6, "Label1");
-            student.fill(Form6, mistake.cell, mistake.value);
-            student.use(Form6, "LMDButton1");
-            QCOMPARE(errors.last().text, mistake.message);
-            QCOMPARE(errors.last().caption, "Ощибка ввода");
-            QCOMPARE(Form6->practiceStep(), step - 1);
-            QCOMPARE(textOf(Form6, "Label1"), status);
-            // The Comparator shows while a tact's start is entered, and at the end of tact 1.
-            QCOMPARE(shown(Form6, "Edit22"), step % 2 == 1 || step == 2);
-            enterState(student, minus37, step);
+    for (const int value : {-37, 1000}) {
+        if (value > 0) {
+            student.use(Form6, "RzURLLabel2");
+            QCOMPARE(showing(), "Form9");
+            QCOMPARE(control<QLineEdit>(Form9, "Edit1")->text(), "-37");
         }
-        student.use(Form6, "LMDButton1");
-        QCOMPARE(Form6->practiceStep(), step);
+        student.fill(Form9, "Edit1", QString::number(value));
+        student.use(Form9, "RzURLLabel3");
+        QCOMPARE(showing(), "Form6");
+        QCOMPARE(textOf(Form6, "Label1"),
+                 QStringLiteral("Значение Uаим для кодирования = %1. ").arg(value) +
+                     tactStatus(true, 1));
+        QCOMPARE(textOf(Form6, "Label2"), QString::number(value));
+        // Both generator rows until the sign is entered; every cell back at "0".
+        QVERIFY(shown(Form6, "Edit3") && shown(Form6, "Edit23") && !shown(Form6, "RzURLLabel1"));
+        QCOMPARE(control<QLineEdit>(Form6, "Edit14")->text(), "0");
+        const TCodingTrace trace = BuildCodingTrace(value);
+        for (int step = 1; step <= 16; ++step) {
+            enterState(student, trace, step);
+            for (const Mistake& mistake : mistakes) {
+                if (mistake.step != step || value > 0)
+                    continue;
+                const QString status = textOf(Form6, "Label1");
+                student.fill(Form6, mistake.cell, mistake.value);
+                student.use(Form6, "LMDButton1");
+                QCOMPARE(errors.last().text, mistake.message);
+                QCOMPARE(errors.last().caption, "Ощибка ввода");
+                QCOMPARE(Form6->practiceStep(), step - 1);
+                QCOMPARE(textOf(Form6, "Label1"), status);
+                // The Comparator shows while a tact's start is entered, and at the end of
+                // tact 1.
+                QCOMPARE(shown(Form6, "Edit22"), step % 2 == 1 || step == 2);
+                enterState(student, trace, step);
+            }
+            student.use(Form6, "LMDButton1");
+            QCOMPARE(Form6->practiceStep(), step);
+            if (step < 16) // the next step to enter
+                QCOMPARE(textOf(Form6, "Label1"), tactStatus(step % 2 == 0, (step + 2) / 2));
+        }
+        QCOMPARE(textOf(Form6, "Label3"),
+                 QStringLiteral("Количество ошибок: %1").arg(value < 0 ? 7 : 0));
+        QVERIFY(shown(Form6, "RzURLLabel1") && shown(Form6, "RzURLLabel2"));
+        QVERIFY(!shown(Form6, "LMDButton1") && !shown(Form6, "Label1") && !shown(Form6, "Edit14"));
     }
     QCOMPARE(errors.count(), 8);
-    QCOMPARE(textOf(Form6, "Label3"), "Количество ошибок: 7");
-    QVERIFY(shown(Form6, "RzURLLabel1") && shown(Form6, "RzURLLabel2"));
-    QVERIFY(!shown(Form6, "LMDButton1") && !shown(Form6, "Label1") && !shown(Form6, "Edit14"));
-
-    // A second run: the input still holds -37; 1000, the other polarity, without a mistake.
-    student.use(Form6, "RzURLLabel2");
-    QCOMPARE(showing(), "Form9");
-    QCOMPARE(control<QLineEdit>(Form9, "Edit1")->text(), "-37");
-    student.fill(Form9, "Edit1", QStringLiteral("1000"));
-    student.use(Form9, "RzURLLabel3");
-    QCOMPARE(showing(), "Form6");
-    QCOMPARE(Form6->practiceStep(), 0);
-    QCOMPARE(Form6->errorCount(), 0);
-    QVERIFY(shown(Form6, "Edit3") && shown(Form6, "Edit23") && !shown(Form6, "RzURLLabel1"));
-    QCOMPARE(control<QLineEdit>(Form6, "Edit14")->text(), "0");
-    const TCodingTrace plus1000 = BuildCodingTrace(1000);
-    for (int step = 1; step <= 16; ++step) {
-        enterState(student, plus1000, step);
-        student.use(Form6, "LMDButton1");
-        QCOMPARE(Form6->practiceStep(), step);
-    }
-    QCOMPARE(textOf(Form6, "Label3"), "Количество ошибок: 0");
 
     // Final test: block questions 12 and 10, variants 1 2 3 4, options c a b, variants
     // 5 2 4; questions 2, 5 and 9 answered wrongly; the report names both students.
@@ -357,6 +378,76 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(showing(), "");
+}
+
+// The crash net: from every screen, a seeded run of random clicks and keys, now and then the
+// right entries of a practice step, with the invariants that matter checked after each.
+void TestWalk::monkeysOnEveryScreen() {
+    QFETCH(int, screen);
+    prepareLab();
+    std::mt19937 random(2026 + screen), program(1989 + screen);
+    const auto pick = [&random](int n) {
+        return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random);
+    };
+    RandomSource previous = setRandomSource(
+        [&program](int n) { return std::uniform_int_distribution<int>(0, n - 1)(program); });
+    const auto restore = qScopeGuard([&previous] { setRandomSource(std::move(previous)); });
+    ErrorCapture errors;
+    LabFrame frame;
+    control<QLineEdit>(Form9, "Edit1")->setText(QString::number(pick(4001) - 2000));
+    frame.start();
+    if (screen > 1) {
+        Form1->hide();
+        std::array<LabScreen*, 9>{
+            Form1, Form2, Form3, Form4, Form5, Form9, Form7, Form8, Form9}[std::size_t(screen - 1)]
+            ->showScreen();
+        if (screen == 6) // the practice opens from its input
+            click(Form9, "RzURLLabel3");
+    }
+    const QString keys = QStringLiteral("0123456789-,. aZяЖ");
+    const Qt::Key special[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Return,   Qt::Key_Space,
+                               Qt::Key_Escape, Qt::Key_Left,    Qt::Key_Backspace};
+    for (int action = 1; action <= 3000; ++action) {
+        const int boxes = errors.count(), refused = Form6->errorCount();
+        const bool onPractice = Form6->isVisible();
+        QWidget* shownScreen = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<LabScreen*>(top) && top->isVisible())
+                shownScreen = top;
+        QList<QWidget*> usable{shownScreen};
+        for (QWidget* w : shownScreen->findChildren<QWidget*>())
+            if (w->isVisible() && w->isEnabled())
+                usable << w;
+        QWidget* target = usable[pick(int(usable.size()))];
+        const int roll = pick(100);
+        if (roll < 45)
+            QTest::mouseClick(target, Qt::LeftButton, {},
+                              QPoint(pick(target->width()), pick(target->height())));
+        else if (roll < 75)
+            typeText(QApplication::focusWidget() && pick(2) ? QApplication::focusWidget() : target,
+                     QString(keys[pick(int(keys.size()))]));
+        else if (roll < 95)
+            QTest::keyClick(target, special[pick(std::size(special))]);
+        else if (onPractice && Form6->practiceStep() < 16) // so that runs end
+            setCoderState(BuildCodingTrace(control<QLineEdit>(Form9, "Edit1")->text().toInt()),
+                          Form6->practiceStep() + 1);
+        QCoreApplication::processEvents();
+
+        const QByteArray where = "action " + QByteArray::number(action);
+        QVERIFY2(!showing().isEmpty() && !showing().contains(' '),
+                 where + ": " + showing().toUtf8());
+        QVERIFY2(Form5->stepCount() >= 0 && Form5->stepCount() <= 16, where);
+        for (const KnowledgeTestScreen* test :
+             {static_cast<KnowledgeTestScreen*>(Form4), static_cast<KnowledgeTestScreen*>(Form8)})
+            QVERIFY2(test->questionNo() >= 1 && test->questionNo() <= 11, where);
+        const int step = Form6->practiceStep();
+        QVERIFY2(step >= 0 && step <= 16, where);
+        QVERIFY2(control(Form6, "LMDButton1")->isEnabled() == (step < 16), where);
+        // On the practice every refused press counts once and shows one box.
+        if (onPractice && Form6->isVisible())
+            QVERIFY2(Form6->errorCount() - refused == errors.count() - boxes, where);
+        QVERIFY2(!errors.last().text.contains(QStringLiteral("valid integer")), where);
+    }
 }
 
 QTEST_MAIN(TestWalk)

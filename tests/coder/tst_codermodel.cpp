@@ -26,13 +26,11 @@ QString levelsText(const TCodingTrace& trace) {
     return tacts.join(QLatin1Char(' '));
 }
 
-// The segment of a magnitude by its definition: 0 below 16, then one more per doubling,
-// 7 from 1024 on.
+// The segment of a magnitude by its definition: how many of its lower boundaries it reaches.
 int segmentOf(std::int64_t m) {
-    int segment = 0;
-    for (std::int64_t boundary = 16; boundary <= m && segment < 7; boundary *= 2)
-        ++segment;
-    return segment;
+    const int boundaries[] = {16, 32, 64, 128, 256, 512, 1024};
+    return int(std::count_if(std::begin(boundaries), std::end(boundaries),
+                             [m](int boundary) { return m >= boundary; }));
 }
 
 // The first property of the trace of `uaim` that fails, or nullptr.

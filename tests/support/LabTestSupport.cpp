@@ -6,6 +6,7 @@
 #include "foundation/ErrorReporter.h"
 #include "foundation/LabScreen.h"
 #include "foundation/LabStyle.h"
+#include "screens/Unit6.h"
 #include "widgets/NumericField.h"
 
 #include <QApplication>
@@ -65,12 +66,8 @@ void type(const QWidget* screen, const char* field, const QString& text) {
 
 void setCoderState(const TCodingTrace& trace, int step) {
     const Practice::Entries state = coderState(trace, step);
-    QWidget* practice = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String("Form6"))
-            practice = top;
-    const auto cell = [practice](int number, const std::string& text) {
-        control<QLineEdit>(practice, qPrintable(QStringLiteral("Edit%1").arg(number)))
+    const auto cell = [](int number, const std::string& text) {
+        control<QLineEdit>(Form6, qPrintable(QStringLiteral("Edit%1").arg(number)))
             ->setText(QString::fromStdString(text));
     };
     for (std::size_t i = 0; i < 11; ++i)
@@ -78,14 +75,5 @@ void setCoderState(const TCodingTrace& trace, int step) {
     for (std::size_t i = 0; i < 8; ++i)
         cell(14 + int(i), state.registerCells[i]);
     cell(22, state.comparator);
-    control<NumericField>(practice, "RxCalcEdit1")->setValue(*state.uet);
-}
-
-int darkest(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
-    int darkest = 255;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            darkest = std::min(darkest, qGray(image.pixel(x, y)));
-    return darkest;
+    control<NumericField>(Form6, "RxCalcEdit1")->setValue(*state.uet);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Pixels.h"
 #include "ScriptedDraws.h"
 
 #include "coder/CoderModel.h"
@@ -62,6 +63,3 @@ void type(const QWidget* screen, const char* field, const QString& text);
 // Sets the practice's cells to the coder's state at step 1..16, as a student who makes no
 // mistake (the generator rows follow the SegmentSelector row).
 void setCoderState(const TCodingTrace& trace, int step);
-
-// The darkest grey drawn in a widget: its text, when it has one.
-int darkest(QWidget* widget);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "Pixels.h"
+
 #include "foundation/LabStyle.h"
 #include "widgets/DigitCell.h"
 #include "widgets/Label.h"
@@ -11,19 +13,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-
-namespace {
-
-int darkest(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
-    int darkest = 255;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            darkest = std::min(darkest, qGray(image.pixel(x, y)));
-    return darkest;
-}
-
-} // namespace
 
 class TestWidgets : public QObject {
     Q_OBJECT
@@ -112,7 +101,6 @@ void TestWidgets::linkLabel_data() {
     QTest::newRow("right click") << "right" << false;
     QTest::newRow("released outside") << "outside" << false;
     QTest::newRow("Enter") << "Return" << true;
-    QTest::newRow("keypad Enter") << "Enter" << true;
     QTest::newRow("Space") << "Space" << true;
     QTest::newRow("another key") << "A" << false;
 }
@@ -188,8 +176,7 @@ void TestWidgets::radioGroup() {
             chain << w->objectName();
     QCOMPARE(chain.join(' '), "option1 option2 option3");
     group->clearItems();
-    QCOMPARE(group->count(), 0);
-    QCOMPARE(group->selectedText(), "");
+    QVERIFY(group->count() == 0 && group->selectedText().isEmpty());
 }
 
 QTEST_MAIN(TestWidgets)

@@ -33,6 +33,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTextStream>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -154,6 +155,10 @@ int runSwitches(int argc, char* argv[]) {
     LabStyle::setUpApplication(app);
     LabFrame frame;
     timeSwitch(Form1, [&frame] { frame.start(); });
+    // A student reads the title for a while: the lab does its preparations meanwhile.
+    QEventLoop reading;
+    QTimer::singleShot(1000, &reading, &QEventLoop::quit);
+    reading.exec();
     const auto link = [](QWidget* screen, const char* name) {
         return [=] { find<LinkLabel>(screen, name)->activate(); };
     };

@@ -1,19 +1,59 @@
 // SPDX-License-Identifier: MIT
+#include "CoderState.h"
 #include "ScriptedDraws.h"
 
-#include "coder/CoderModel.h"
 #include "logic/FinalTestBank.h"
 #include "logic/IntroTestBank.h"
+#include "logic/PracticePrompts.h"
 
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 #include <set>
+
+// The lab's rules without a window: the practice's checks and prompts, the tests' banks,
+// draws and judging.
+
+using namespace Practice;
 
 Q_DECLARE_METATYPE(AnswerKind)
 Q_DECLARE_METATYPE(Verdict)
 
 namespace {
+
+// "P=1", "G128=0", "S32=1", "K=1" (the Comparator), "U=-128".
+QString describe(const Check& check) {
+    const QString digit = QLatin1Char('=') + QChar::fromLatin1(check.digit);
+    switch (check.cell) {
+    case Cell::Register:
+        return QChar::fromLatin1("PXYZABCD"[check.index - 1]) + digit;
+    case Cell::Uet:
+        return QStringLiteral("U=%1").arg(check.level);
+    default:
+        return QChar::fromLatin1("-GSK"[int(check.cell)]) +
+               (check.index ? QString::number(check.index) : QString()) + digit;
+    }
+}
+
+// The cell a check names, in the entries; none for U эт.
+std::string* cellOf(Entries& entries, const Check& check, bool positive) {
+    const auto index = std::size_t(weightIndex(check.index));
+    return check.cell == Cell::Register     ? &entries.registerCells[std::size_t(check.index - 1)]
+           : check.cell == Cell::Generator  ? &(positive ? entries.gen2 : entries.gen1)[index]
+           : check.cell == Cell::Selector   ? &entries.selector[index]
+           : check.cell == Cell::Comparator ? &entries.comparator
+                                            : nullptr;
+}
+
+QString promptsText(const Prompts& p) {
+    const auto field = [](FieldPrompt f) {
+        return f == FieldPrompt::None ? "_" : f == FieldPrompt::Next ? "red" : "green";
+    };
+    return QStringLiteral("%1%2%3%4 U%5 C%6")
+        .arg(p.registerRed ? "R" : "", p.registerGreen ? "G" : "", p.selectorRed ? "r" : "",
+             p.selectorGreen ? "g" : "", field(p.uet), field(p.comparator));
+}
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -79,10 +119,15 @@ std::string expectedKey(const QString& rule, const Question& q, std::size_t vari
 
 } // namespace
 
-class TestKnowledgeTest : public QObject {
+class TestLogic : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void checksInOrder_data();
+    void checksInOrder();
+    void coderStatePassesAndEveryCheckCounts();
+    void prompts_data();
+    void prompts();
     void judging_data();
     void judging();
     void boundedRedraws_data();
@@ -93,7 +138,133 @@ private Q_SLOTS:
     void clockSeededDraws();
 };
 
-void TestKnowledgeTest::judging_data() {
+void TestLogic::checksInOrder_data() {
+    QTest::addColumn<int>("uaim");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("checks");
+    // The worked example -37, step by step.
+    const QStringList minus37{
+        "P=1 K=1",
+        "P=0",
+        "K=1 X=1 G128=1 S128=1 U=-128",
+        "U=0 X=0 S128=0 G128=0",
+        "Y=1 G128=0 S128=0 K=0 G32=1 S32=1 U=-32",
+        "Y=1 G32=1 S32=1 U=-32",
+        "Z=1 G32=0 S32=0 G512=0 S512=0 G128=0 S128=0 K=1 G64=1 S64=1 U=-64",
+        "Z=0 G32=1 S32=1 G64=0 S64=0 U=-32",
+        "A=1 K=1 G16=1 S16=1 U=-48",
+        "A=0 G16=0 S16=0 U=-32",
+        "B=1 K=1 G8=1 S8=1 U=-40",
+        "B=0 G8=0 S8=0 U=-32",
+        "C=1 K=0 G4=1 S4=1 U=-36",
+        "C=1 U=-36",
+        "D=1 K=1 G2=1 S2=1 U=-38",
+        "D=0 G2=0 S2=0 U=-36",
+    };
+    for (int step = 1; step <= 16; ++step)
+        QTest::addRow("-37 step %d", step) << -37 << step << minus37[step - 1];
+    // The branches -37 does not take.
+    QTest::newRow("positive sign") << 1000 << 1 << "P=1 K=0";
+    QTest::newRow("positive end of tact 1") << 1000 << 2 << "P=1";
+    QTest::newRow("X set") << 1000 << 4 << "X=1 S128=1 U=128 G128=1";
+    QTest::newRow("tact 3 after X set") << 1000 << 5 << "Y=1 G128=0 S128=0 K=0 G512=1 S512=1 U=512";
+    QTest::newRow("Y set after X") << 1000 << 6 << "Y=1 G512=1 S512=1 U=512";
+    QTest::newRow("tact 4 tries 1024")
+        << 1000 << 7 << "Z=1 G32=0 S32=0 G512=0 S512=0 G128=0 S128=0 K=1 G1024=1 S1024=1 U=1024";
+    QTest::newRow("Z cleared, base 512") << 1000 << 8 << "Z=0 G512=1 S512=1 G1024=0 S1024=0 U=512";
+    QTest::newRow("step bit set") << 1000 << 10 << "A=1 U=768";
+    QTest::newRow("Y cleared after X") << 128 << 6 << "Y=0 G128=1 S128=1 G512=0 S512=0 U=128";
+    QTest::newRow("Y cleared, X cleared") << 16 << 6 << "Y=0 G32=0 S32=0 U=0";
+    QTest::newRow("Z set") << 16 << 8 << "Z=1 G16=1 S16=1 U=16";
+    QTest::newRow("Z cleared, base 0") << -5 << 8 << "Z=0 G16=0 S16=0 U=0";
+    QTest::newRow("segment 0 step") << -5 << 9 << "A=1 K=1 G8=1 S8=1 U=-8";
+    QTest::newRow("zero is negative") << 0 << 1 << "P=1 K=1";
+}
+
+void TestLogic::checksInOrder() {
+    QFETCH(int, uaim);
+    QFETCH(int, step);
+    QFETCH(QString, checks);
+    QStringList described;
+    for (const Check& check : checksOf(BuildCodingTrace(uaim), step))
+        described << describe(check);
+    QCOMPARE(described.join(QLatin1Char(' ')), checks);
+}
+
+void TestLogic::coderStatePassesAndEveryCheckCounts() {
+    QList<std::int32_t> values{0, 1, -1, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max()};
+    for (std::int32_t uaim = -2100; uaim <= 2100; uaim += 3)
+        values << uaim;
+    for (const std::int32_t uaim : values) {
+        const TCodingTrace trace = BuildCodingTrace(uaim);
+        for (int step = 1; step <= kLastStep; ++step) {
+            const QByteArray where = QByteArray::number(uaim) + " step " + QByteArray::number(step);
+            const Entries state = coderState(trace, step);
+            QVERIFY2(!firstFailure(trace, step, state), where);
+            // Cells the step does not name may hold anything.
+            Entries junk, source = state;
+            for (auto* row : {&junk.gen1, &junk.gen2, &junk.selector})
+                row->fill("7");
+            junk.registerCells.fill("7");
+            junk.comparator = "7";
+            const std::vector<Check> checks = checksOf(trace, step);
+            for (const Check& check : checks) {
+                if (std::string* cell = cellOf(junk, check, trace.positive))
+                    *cell = *cellOf(source, check, trace.positive);
+                else
+                    junk.uet = state.uet;
+            }
+            QVERIFY2(!firstFailure(trace, step, junk), where);
+            // Each named entry, wrong alone, is reported with its own message.
+            for (const Check& check : checks) {
+                Entries wrong = state;
+                if (std::string* cell = cellOf(wrong, check, trace.positive))
+                    *cell = *cell == "1" ? "0" : "1";
+                else
+                    wrong.uet = *wrong.uet + 1;
+                QCOMPARE(firstFailure(trace, step, wrong).value_or("passed"), check.message);
+            }
+        }
+    }
+}
+
+void TestLogic::prompts_data() {
+    QTest::addColumn<QString>("touches");
+    QTest::addColumn<QString>("prompts"); // lamps R G r g shown; U эт and Comparator colours
+    const auto row = [](const char* touches, const char* prompts) {
+        QTest::newRow(touches) << touches << prompts;
+    };
+    row("", "R U_ C_");
+    row("register", "Gr U_ C_");
+    row("register selector", "Grg Ured C_");
+    row("register selector uet comparator", "Grg Ugreen Cgreen"); // the order suggested
+    row("selector", "Rg Ured C_");
+    row("selector register", "Gg Ured Cred");
+    row("uet", "R Ugreen Cred");
+    row("uet selector", "Rg Ugreen Cred");
+    row("comparator selector", "Rg Ured Cgreen");
+}
+
+void TestLogic::prompts() {
+    QFETCH(QString, touches);
+    QFETCH(QString, prompts);
+    Prompts p;
+    for (const QString& touch : touches.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (touch == QLatin1String("register"))
+            p.registerRowTouched();
+        else if (touch == QLatin1String("selector"))
+            p.selectorRowTouched();
+        else if (touch == QLatin1String("uet"))
+            p.uetTouched();
+        else
+            p.comparatorTouched();
+    }
+    QCOMPARE(promptsText(p), prompts);
+    QCOMPARE(promptsText(Prompts::allOff()), QStringLiteral(" U_ C_"));
+}
+
+void TestLogic::judging_data() {
     QTest::addColumn<AnswerKind>("kind");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("answer"); // the option, the text, or the number ("": none)
@@ -105,16 +276,13 @@ void TestKnowledgeTest::judging_data() {
     const QString step = QStringLiteral("Увеличивается в 2 раза.");
     row("choice right", AnswerKind::Choice, step, step, Verdict::Right);
     row("choice other", AnswerKind::Choice, step, QStringLiteral("Не изменяется."), Verdict::Wrong);
-    row("choice none", AnswerKind::Choice, step, "", Verdict::Wrong);
     row("number exact", AnswerKind::Number, "0.128", "0.128", Verdict::Right);
     row("number near", AnswerKind::Number, "0.128", "0.1279", Verdict::Wrong);
-    row("number zero", AnswerKind::Number, "0", "0", Verdict::Right);
     row("no number", AnswerKind::Number, "0", "", Verdict::Wrong);
     row("digits right", AnswerKind::Digits, "-400", "-400", Verdict::Right);
     row("sign missing", AnswerKind::Digits, "-400", "400", Verdict::Wrong);
     row("plus sign", AnswerKind::Digits, "5", "+5", Verdict::Wrong);
     row("leading zero added", AnswerKind::Digits, "10110011", "010110011", Verdict::Wrong);
-    row("leading zero kept", AnswerKind::Digits, "01000010", "01000010", Verdict::Right);
     row("leading zero missing", AnswerKind::Digits, "01000010", "1000010", Verdict::Wrong);
     row("int32 max", AnswerKind::Digits, "62", "2147483647", Verdict::Wrong);
     row("int32 min", AnswerKind::Digits, "62", "-2147483648", Verdict::Wrong);
@@ -134,26 +302,20 @@ void TestKnowledgeTest::judging_data() {
     row("word never refused", AnswerKind::Word, block, "62a", Verdict::Wrong);
 }
 
-void TestKnowledgeTest::judging() {
+void TestLogic::judging() {
     QFETCH(AnswerKind, kind);
     QFETCH(QString, key);
     QFETCH(QString, answer);
     QFETCH(Verdict, verdict);
-    Question question;
-    question.kind = kind;
-    question.key = key.toStdString();
-    question.keyNumber = key.toDouble();
-    Answer given;
-    if (kind == AnswerKind::Choice)
-        given.selected = answer.toStdString();
-    else if (kind == AnswerKind::Number && !answer.isEmpty())
-        given.number = answer.toDouble();
-    else
-        given.text = answer.toStdString();
-    QCOMPARE(judgeAnswer(question, given), verdict);
+    const std::string text = answer.toStdString();
+    const Answer given{
+        kind == AnswerKind::Choice ? text : "", kind >= AnswerKind::Digits ? text : "",
+        kind == AnswerKind::Number && !text.empty() ? std::optional(answer.toDouble())
+                                                    : std::nullopt};
+    QCOMPARE(judgeAnswer({"", kind, {}, key.toStdString(), key.toDouble()}, given), verdict);
 }
 
-void TestKnowledgeTest::boundedRedraws_data() {
+void TestLogic::boundedRedraws_data() {
     QTest::addColumn<int>("positions"); // 0: the order of a choice question's options
     QTest::addColumn<QList<int>>("script");
     QTest::addColumn<QString>("drawn");
@@ -167,7 +329,7 @@ void TestKnowledgeTest::boundedRedraws_data() {
     QTest::newRow("options") << 0 << QList<int>{2, 2, 2, 0, 0, 2, 1} << "c a b" << 7;
 }
 
-void TestKnowledgeTest::boundedRedraws() {
+void TestLogic::boundedRedraws() {
     QFETCH(int, positions);
     QFETCH(QList<int>, script);
     QFETCH(QString, drawn);
@@ -192,7 +354,7 @@ void TestKnowledgeTest::boundedRedraws() {
     QCOMPARE(int(scripted.ranges().size()), draws);
 }
 
-void TestKnowledgeTest::everyKeyFollowsFromItsQuestion_data() {
+void TestLogic::everyKeyFollowsFromItsQuestion_data() {
     QTest::addColumn<bool>("intro");
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("pool"); // at position n; 0 for a fixed question
@@ -212,15 +374,13 @@ void TestKnowledgeTest::everyKeyFollowsFromItsQuestion_data() {
     row("intro 8", true, 8, 0, 5, "symmetric code");
     row("intro 9", true, 9, 0, 6, "width");
     row("intro 10", true, 10, 0, 5, "symmetric code");
-    const char* const blocks[] = {"компаратор",
-                                  "генератор эталонных напряжений",
-                                  "блок коммутации эталонов",
-                                  "блок выбора сегмента",
-                                  "цифровой регистр",
-                                  "преобразователь кода"};
-    for (int pool = 8; pool <= 13; ++pool)
-        row(qPrintable(QStringLiteral("final pool %1").arg(pool)), false, 2, pool, 1,
-            blocks[pool - 8]);
+    int pool = 7; // the block names, pools 8 to 13
+    for (const char* block :
+         {"компаратор", "генератор эталонных напряжений", "блок коммутации эталонов",
+          "блок выбора сегмента", "цифровой регистр", "преобразователь кода"}) {
+        ++pool;
+        row(qPrintable(QStringLiteral("final pool %1").arg(pool)), false, 2, pool, 1, block);
+    }
     row("final 3", false, 3, 0, 5, "level of the code");
     row("final 4", false, 4, 0, 5, "code of the value");
     row("final 5", false, 5, 0, 5, "level of the code");
@@ -231,7 +391,7 @@ void TestKnowledgeTest::everyKeyFollowsFromItsQuestion_data() {
     row("final 10", false, 10, 0, 4, "code of U0/delta");
 }
 
-void TestKnowledgeTest::everyKeyFollowsFromItsQuestion() {
+void TestLogic::everyKeyFollowsFromItsQuestion() {
     QFETCH(bool, intro);
     QFETCH(int, n);
     QFETCH(int, pool);
@@ -270,38 +430,29 @@ void TestKnowledgeTest::everyKeyFollowsFromItsQuestion() {
     }
 }
 
-void TestKnowledgeTest::runCountsAndStartsAfresh() {
+void TestLogic::runCountsAndStartsAfresh() {
     const FinalTestBank bank;
     KnowledgeTest test(bank);
-    ScriptedDraws draws{5, 0};
+    ScriptedDraws draws;
     draws.setFallback(0);
     test.start();
-    QCOMPARE(test.run().PoolPick, (std::vector<int>{13, 8}));
     for (int n = 1; n <= kQuestionCount; ++n) {
         const Question& q = test.putUp(n);
-        if (q.kind == AnswerKind::Digits) { // refused: nothing moves
+        if (q.kind == AnswerKind::Digits) // refused: nothing moves
             QCOMPARE(test.answer({{}, "12a", {}}), Verdict::Refused);
-            QCOMPARE(test.run().QuestionNo, n);
-        }
-        const bool wrong = n == 2 || n == 5 || n == 10;
-        QCOMPARE(test.answer({q.key, wrong ? q.key + "0" : q.key, {}}),
-                 wrong ? Verdict::Wrong : Verdict::Right);
+        QCOMPARE(test.run().QuestionNo, n);
+        test.answer({q.key, n % 3 ? q.key : "0" + q.key, {}});
     }
     QCOMPARE(test.answer({}), Verdict::Wrong); // nothing left to answer
-    QCOMPARE(test.run().QuestionNo, 11);
     test.countResults();
-    QCOMPARE(
-        qs(rightAnswersText(test.run()) + "|" + wrongAnswersText(test.run()) + "|" +
-           IntroTestBank::wrongListText(test.run())),
-        QStringLiteral("Правильных ответов: 7|Неправильных ответов: 3|Ошибки в вопросах:  2 5 10"));
-    test.start(); // forgets the run before
+    QCOMPARE(test.run().WrongList, " 3 6 9");
+    test.start(); // a new run forgets the old one
     QCOMPARE(test.run().QuestionNo, 1);
     QCOMPARE(test.run().AnswerWrong, (std::array<int, kQuestionCount>{}));
-    test.countResults();
-    QCOMPARE(qs(FinalTestBank::wrongListText(test.run())), QStringLiteral("Ошибки в вопросах:"));
+    QCOMPARE(test.run().WrongList, "");
 }
 
-void TestKnowledgeTest::clockSeededDraws() {
+void TestLogic::clockSeededDraws() {
     std::set<int> seen;
     for (int i = 0; i < 300; ++i)
         seen.insert(DrawRandom(3));
@@ -309,5 +460,5 @@ void TestKnowledgeTest::clockSeededDraws() {
     QCOMPARE(DrawRandom(1), 0);
 }
 
-QTEST_APPLESS_MAIN(TestKnowledgeTest)
-#include "tst_knowledgetest.moc"
+QTEST_APPLESS_MAIN(TestLogic)
+#include "tst_logic.moc"
