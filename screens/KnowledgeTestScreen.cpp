@@ -52,7 +52,7 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
         hidden->hide();
     LMDButton1->setEnabled(false);
 
-    connect(LMDRadioGroup1, &RadioGroup::clicked, this, &KnowledgeTestScreen::LMDRadioGroup1Click);
+    connect(LMDRadioGroup1, &RadioGroup::groupClicked, this, &KnowledgeTestScreen::LMDRadioGroup1Click);
     connect(Edit1, &QLineEdit::textChanged, this, &KnowledgeTestScreen::Edit1Change);
     connect(LMDButton1, &QPushButton::clicked, this, &KnowledgeTestScreen::LMDButton1Click);
     connect(RzURLLabel2, &LinkLabel::clicked, this, &KnowledgeTestScreen::RzURLLabel2Click);

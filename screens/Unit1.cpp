@@ -8,8 +8,8 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const QString kTopic = QStringLiteral("\"Изучение работы нелинейного кодера\"");
-const QString kOccupation = QStringLiteral("Лабораторно-практическое занятие");
+constexpr QStringView kTopic = u"\"Изучение работы нелинейного кодера\"";
+constexpr QStringView kOccupation = u"Лабораторно-практическое занятие";
 
 // A title line in the fixed box it shares with its shadow. The shadow is white on an opaque
 // button face and goes first, so the dark line drawn next, two pixels to the left, covers
@@ -30,14 +30,15 @@ Label* makeTitleLine(QWidget* parent, const char* name, const QRect& box, const 
 } // namespace
 
 TForm1::TForm1()
-    : LabScreen(kOccupation + QLatin1Char(' ') + kTopic, QSize(412, 207), Border::Fixed) {
-    Label5 = makeTitleLine(this, "Label5", {10, 40, 400, 24}, kTopic, true);
-    Label4 = makeTitleLine(this, "Label4", {8, 40, 400, 24}, kTopic, false);
+    : LabScreen(kOccupation.toString() + QLatin1Char(' ') + kTopic.toString(), QSize(412, 207),
+                Border::Fixed) {
+    Label5 = makeTitleLine(this, "Label5", {10, 40, 400, 24}, kTopic.toString(), true);
+    Label4 = makeTitleLine(this, "Label4", {8, 40, 400, 24}, kTopic.toString(), false);
     Label1 = makeLabel(this, "Label1", {136, 184}, QStringLiteral("Новосибирск, 2026"));
     Label1->setFixedSize(133, 16);
     Label1->setAlignment(Qt::AlignCenter);
-    Label3 = makeTitleLine(this, "Label3", {26, 8, 360, 24}, kOccupation, true);
-    Label2 = makeTitleLine(this, "Label2", {24, 8, 360, 24}, kOccupation, false);
+    Label3 = makeTitleLine(this, "Label3", {26, 8, 360, 24}, kOccupation.toString(), true);
+    Label2 = makeTitleLine(this, "Label2", {24, 8, 360, 24}, kOccupation.toString(), false);
     RzURLLabel1 = makeLink(this, "RzURLLabel1", {152, 112}, QStringLiteral("Начать работу >>"));
     RzURLLabel1->setFixedSize(115, 16);
     connect(RzURLLabel1, &LinkLabel::clicked, this, &TForm1::RzURLLabel1Click);

@@ -15,7 +15,10 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-const IntroTestBank kBank;
+const QuestionBank& introBank() {
+    static const IntroTestBank bank;
+    return bank;
+}
 
 KnowledgeTestScreen::Layout introLayout() {
     return {.questionTextTop = 16,
@@ -32,7 +35,8 @@ KnowledgeTestScreen::Layout introLayout() {
 } // namespace
 
 TForm4::TForm4()
-    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), introLayout(), kBank) {
+    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), introLayout(),
+                          introBank()) {
     Label1 = makeLabel(
         this, "Label1", {40, 24},
         QStringLiteral("Вам будет задано 10 вопросов и вы должны ответить на них без ошибок. При"));

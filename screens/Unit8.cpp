@@ -14,7 +14,10 @@ TForm8* Form8 = nullptr;
 
 namespace {
 
-const FinalTestBank kBank;
+const QuestionBank& finalBank() {
+    static const FinalTestBank bank;
+    return bank;
+}
 
 constexpr int kWordWidth = 185;
 constexpr int kDigitsWidth = 73;
@@ -34,7 +37,8 @@ KnowledgeTestScreen::Layout finalLayout() {
 } // namespace
 
 TForm8::TForm8()
-    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout(), kBank) {
+    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout(),
+                          finalBank()) {
     QPalette pal = palette();
     LabStyle::setEnabledColor(pal, QPalette::WindowText, Qt::black);
     setPalette(pal);

@@ -16,7 +16,7 @@ RadioGroup::RadioGroup(const QString& caption, QWidget* parent)
     layout_->setVerticalSpacing(10);
     layout_->setColumnStretch(1, 1);
     layout_->setAlignment(Qt::AlignTop);
-    connect(group_, &QButtonGroup::buttonClicked, this, [this] { Q_EMIT clicked(); });
+    connect(group_, &QButtonGroup::buttonClicked, this, [this] { Q_EMIT groupClicked(); });
 }
 
 void RadioGroup::setItemFont(const QFont& font) {
@@ -88,7 +88,7 @@ QString RadioGroup::selectedText() const {
 void RadioGroup::mouseReleaseEvent(QMouseEvent* event) {
     QGroupBox::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
-        Q_EMIT clicked();
+        Q_EMIT groupClicked();
 }
 
 bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
@@ -97,7 +97,7 @@ bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
         const int index = labels_.indexOf(static_cast<QLabel*>(watched));
         if (index >= 0 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             buttons_[index]->setChecked(true);
-            Q_EMIT clicked();
+            Q_EMIT groupClicked();
             return true;
         }
     }

@@ -29,7 +29,7 @@ public:
 
 Q_SIGNALS:
     // A click anywhere in the group, on an option or beside it.
-    void clicked();
+    void groupClicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

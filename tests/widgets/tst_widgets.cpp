@@ -161,7 +161,7 @@ void TestWidgets::radioGroup() {
     QWidget window;
     auto* group = new RadioGroup(QStringLiteral("Ответ"), &window);
     group->resize(400, 180);
-    QSignalSpy clicks(group, &RadioGroup::clicked);
+    QSignalSpy clicks(group, &RadioGroup::groupClicked);
     for (const char* option : {"a", "b", "c"})
         group->addItem(QString::fromLatin1(option));
     window.show();
