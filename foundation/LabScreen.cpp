@@ -84,19 +84,25 @@ bool LabScreen::isDecorative(const QWidget* widget) {
 }
 
 void LabScreen::orderTabChain() {
+    QList<QWidget*> order; // the controls as they stand, then the ones placed last
     QList<QWidget*> last;
-    QWidget* tail = nullptr;
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
         if (w->property(kLastInTabOrder).toBool())
             last.append(w);
-        else
-            tail = w;
+        else if (w->focusPolicy() != Qt::NoFocus)
+            order.append(w);
     }
-    for (QWidget* control : std::as_const(last)) {
-        if (tail)
-            setTabOrder(tail, control);
-        tail = control;
-    }
+    order += last;
+    if (order.isEmpty())
+        return;
+    // Qt moves a widget only after another that takes the focus, and never after the last
+    // of the chain; so the chain is laid anew from its start, behind the window itself.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
+    setTabOrder(this, order.first());
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    setFocusPolicy(policy);
 }
 
 void LabScreen::showScreen() {

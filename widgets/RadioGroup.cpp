@@ -48,8 +48,13 @@ void RadioGroup::addItem(const QString& text) {
         label->setFont(itemFont_);
     label->installEventFilter(this);
     // Options come and go while the screen stands; each takes the keyboard focus right
-    // after the one above it, the first right after the frame.
-    setTabOrder(buttons_.isEmpty() ? static_cast<QWidget*>(this) : buttons_.last(), button);
+    // after the one above it, the first after the control before the frame (Qt orders only
+    // widgets that take the focus, which the frame does not).
+    QWidget* before = buttons_.isEmpty() ? previousInFocusChain() : buttons_.last();
+    while (before != window() && before->focusPolicy() == Qt::NoFocus)
+        before = before->previousInFocusChain();
+    if (before != window())
+        setTabOrder(before, button);
     group_->addButton(button, row);
     layout_->addWidget(button, row, 0, Qt::AlignTop);
     layout_->addWidget(label, row, 1);

@@ -98,6 +98,8 @@ private:
 void answer(Student& student, const KnowledgeTestScreen* screen, bool right) {
     const Question& question = screen->currentQuestion();
     const QString key = QString::fromStdString(question.key);
+    QCOMPARE(control<QPlainTextEdit>(screen, "RichEdit1")->toPlainText(),
+             QString::fromStdString(question.text));
     if (question.kind == AnswerKind::Choice) {
         const auto* group = control<RadioGroup>(screen, "LMDRadioGroup1");
         student.choose(screen, right ? key : group->itemText(group->itemText(0) == key ? 1 : 0));
@@ -216,6 +218,10 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
             click(Form4, "RxCalcEdit1");
             QVERIFY(control(Form4, "LMDButton1")->isEnabled());
         }
+        if (n == 2 && !keyboard) { // a click beside the options chooses none
+            QTest::mouseClick(control(Form4, "LMDRadioGroup1"), Qt::LeftButton, {}, {500, 170});
+            QVERIFY(!control(Form4, "LMDButton1")->isEnabled());
+        }
         if (n == 7) { // no whole number: refused, and the question stays
             student.fill(Form4, "Edit1", QStringLiteral("1O1"));
             student.use(Form4, "LMDButton1");
@@ -232,6 +238,14 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(textOf(Form4, "Label6"), "Неправильных ответов: 1");
     QCOMPARE(textOf(Form4, "Label3"), "Ошибки в вопросах:  6");
     QVERIFY(shown(Form4, "RzURLLabel2") && shown(Form4, "RzURLLabel3"));
+    // Once more from the instructions, with new draws; all right this time.
+    draws.push({0, 1, 2, 3, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 0, 0, 0, 0, 0});
+    student.use(Form4, "RzURLLabel2");
+    QVERIFY(shown(Form4, "Label1") && shown(Form4, "RzURLLabel1") && !shown(Form4, "Label3"));
+    student.use(Form4, "RzURLLabel1");
+    for (int n = 1; n <= 10; ++n)
+        answer(student, Form4, true);
+    QCOMPARE(textOf(Form4, "Label3"), "Ошибки в вопросах: ");
     QCOMPARE(draws.remaining(), 0);
 
     // Demonstration of -37, one full cycle, then a new value: a zero is drawn once more.
@@ -312,7 +326,11 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         QCOMPARE(textOf(Form6, "Label2"), QString::number(value));
         // Both generator rows until the sign is entered; every cell back at "0".
         QVERIFY(shown(Form6, "Edit3") && shown(Form6, "Edit23") && !shown(Form6, "RzURLLabel1"));
-        QCOMPARE(control<QLineEdit>(Form6, "Edit14")->text(), "0");
+        for (int cell = 3; cell <= 53; ++cell)
+            if (cell != 22 && (cell < 34 || cell > 42))
+                QCOMPARE(control<QLineEdit>(Form6, qPrintable(QStringLiteral("Edit%1").arg(cell)))
+                             ->text(),
+                         "0");
         const TCodingTrace trace = BuildCodingTrace(value);
         for (int step = 1; step <= 16; ++step) {
             enterState(student, trace, step);
@@ -360,6 +378,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(textOf(Form8, "Label1"), "Студенты, выполнившие работу:");
     QCOMPARE(textOf(Form8, "Label2"), "Иванов Иван Иванович");
     QCOMPARE(textOf(Form8, "Label3"), "Петрова Анна Сергеевна");
+    QVERIFY(shown(Form8, "Label3"));
     QCOMPARE(draws.remaining(), 0);
     // Once more, all right, after the second name has gone: one name, the singular heading.
     control<QLineEdit>(Form7, "Edit2")->clear();

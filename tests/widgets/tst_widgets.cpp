@@ -71,6 +71,7 @@ void TestWidgets::numericFieldShowsWhatItReads() {
     QCOMPARE(field.value().has_value(), !value.isEmpty());
     if (!value.isEmpty())
         QCOMPARE(*field.value(), value.toDouble()); // exactly: the keys are compared so
+    QCOMPARE(NumericField::parse("-1 024.5", 1).value_or(0), -1024.5); // a point pasted in
     QFocusEvent leave(QEvent::FocusOut);
     QApplication::sendEvent(&field, &leave);
     QCOMPARE(field.text(), settled);
@@ -159,7 +160,9 @@ void TestWidgets::labelGrowsToItsText() {
 
 void TestWidgets::radioGroup() {
     QWidget window;
+    auto* question = new QLineEdit(&window); // the controls before and after the frame
     auto* group = new RadioGroup(QStringLiteral("Ответ"), &window);
+    new QLineEdit(&window);
     group->resize(400, 180);
     QSignalSpy clicks(group, &RadioGroup::groupClicked);
     for (const char* option : {"a", "b", "c"})
@@ -169,9 +172,9 @@ void TestWidgets::radioGroup() {
     QTest::mouseClick(group->findChild<QWidget*>(QStringLiteral("optionText2")), Qt::LeftButton);
     QCOMPARE(group->selectedText(), "b");
     QCOMPARE(clicks.count(), 1);
-    // The options take the keyboard focus in their order, right after their frame.
+    // The options take the keyboard focus in their order, where their frame stands.
     QStringList chain;
-    for (QWidget* w = group->nextInFocusChain(); chain.size() < 3; w = w->nextInFocusChain())
+    for (QWidget* w = question->nextInFocusChain(); chain.size() < 3; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             chain << w->objectName();
     QCOMPARE(chain.join(' '), "option1 option2 option3");
