@@ -59,8 +59,8 @@ public:
                                             qPrintable(QStringLiteral("option%1").arg(i + 1)));
         };
         int index = 0;
-        while (group->itemText(index) != option)
-            ++index;
+        for (; group->itemText(index) != option; ++index) {
+        }
         if (!keyboard_) {
             QTest::mouseClick(button(index), Qt::LeftButton);
             return;
@@ -405,63 +405,48 @@ void TestWalk::monkeysOnEveryScreen() {
     QFETCH(int, screen);
     prepareLab();
     std::mt19937 random(2026 + screen), program(1989 + screen);
-    const auto pick = [&random](int n) {
-        return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random);
-    };
-    RandomSource previous = setRandomSource(
-        [&program](int n) { return std::uniform_int_distribution<int>(0, n - 1)(program); });
+    const auto pick = [&random](int n) { return int(random() % std::uint32_t(std::max(n, 1))); };
+    RandomSource previous = setRandomSource([&program](int n) { return int(program() % n); });
     const auto restore = qScopeGuard([&previous] { setRandomSource(std::move(previous)); });
     ErrorCapture errors;
     LabFrame frame;
     control<QLineEdit>(Form9, "Edit1")->setText(QString::number(pick(4001) - 2000));
     frame.start();
-    if (screen > 1) {
-        Form1->hide();
-        std::array<LabScreen*, 9>{
-            Form1, Form2, Form3, Form4, Form5, Form9, Form7, Form8, Form9}[std::size_t(screen - 1)]
-            ->showScreen();
-        if (screen == 6) // the practice opens from its input
-            click(Form9, "RzURLLabel3");
-    }
-    const QString keys = QStringLiteral("0123456789-,. aZяЖ");
-    const Qt::Key special[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Return,   Qt::Key_Space,
-                               Qt::Key_Escape, Qt::Key_Left,    Qt::Key_Backspace};
+    Form1->hide();
+    std::array<LabScreen*, 9>{
+        Form1, Form2, Form3, Form4, Form5, Form9, Form7, Form8, Form9}[std::size_t(screen - 1)]
+        ->showScreen();
+    if (screen == 6) // the practice opens from its input
+        click(Form9, "RzURLLabel3");
+    const QString keys = QStringLiteral("0123456789-,. aZяЖ\t\r\b\x1b");
     for (int action = 1; action <= 3000; ++action) {
-        const int boxes = errors.count(), refused = Form6->errorCount();
+        const int boxes = errors.count(), refused = Form6->errorCount(),
+                  step = Form6->practiceStep();
         const bool onPractice = Form6->isVisible();
-        QWidget* shownScreen = nullptr;
+        QList<QWidget*> usable;
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (qobject_cast<LabScreen*>(top) && top->isVisible())
-                shownScreen = top;
-        QList<QWidget*> usable{shownScreen};
-        for (QWidget* w : shownScreen->findChildren<QWidget*>())
-            if (w->isVisible() && w->isEnabled())
-                usable << w;
+            for (QWidget* w : top->isVisible() ? top->findChildren<QWidget*>() : QList<QWidget*>())
+                if (w->isVisible() && w->isEnabled())
+                    usable << w;
         QWidget* target = usable[pick(int(usable.size()))];
-        const int roll = pick(100);
-        if (roll < 45)
+        if (pick(2))
             QTest::mouseClick(target, Qt::LeftButton, {},
-                              QPoint(pick(target->width()), pick(target->height())));
-        else if (roll < 75)
-            typeText(QApplication::focusWidget() && pick(2) ? QApplication::focusWidget() : target,
+                              {pick(target->width()), pick(target->height())});
+        else if (pick(20))
+            typeText(QApplication::focusWidget() ? QApplication::focusWidget() : target,
                      QString(keys[pick(int(keys.size()))]));
-        else if (roll < 95)
-            QTest::keyClick(target, special[pick(std::size(special))]);
-        else if (onPractice && Form6->practiceStep() < 16) // so that runs end
+        else if (onPractice && step < 16) // the right entries now and then, so that runs end
             setCoderState(BuildCodingTrace(control<QLineEdit>(Form9, "Edit1")->text().toInt()),
-                          Form6->practiceStep() + 1);
+                          step + 1);
         QCoreApplication::processEvents();
-
-        const QByteArray where = "action " + QByteArray::number(action);
-        QVERIFY2(!showing().isEmpty() && !showing().contains(' '),
-                 where + ": " + showing().toUtf8());
+        const QByteArray where =
+            "action " + QByteArray::number(action) + " on " + showing().toUtf8();
+        QVERIFY2(!showing().isEmpty() && !showing().contains(' '), where);
         QVERIFY2(Form5->stepCount() >= 0 && Form5->stepCount() <= 16, where);
-        for (const KnowledgeTestScreen* test :
-             {static_cast<KnowledgeTestScreen*>(Form4), static_cast<KnowledgeTestScreen*>(Form8)})
-            QVERIFY2(test->questionNo() >= 1 && test->questionNo() <= 11, where);
-        const int step = Form6->practiceStep();
-        QVERIFY2(step >= 0 && step <= 16, where);
-        QVERIFY2(control(Form6, "LMDButton1")->isEnabled() == (step < 16), where);
+        QVERIFY2(Form4->questionNo() >= 1 && Form4->questionNo() <= 11, where);
+        QVERIFY2(Form8->questionNo() >= 1 && Form8->questionNo() <= 11, where);
+        QVERIFY2(Form6->practiceStep() >= 0 && Form6->practiceStep() <= 16, where);
+        QVERIFY2(control(Form6, "LMDButton1")->isEnabled() == (Form6->practiceStep() < 16), where);
         // On the practice every refused press counts once and shows one box.
         if (onPractice && Form6->isVisible())
             QVERIFY2(Form6->errorCount() - refused == errors.count() - boxes, where);

@@ -134,7 +134,6 @@ private Q_SLOTS:
     void boundedRedraws();
     void everyKeyFollowsFromItsQuestion_data();
     void everyKeyFollowsFromItsQuestion();
-    void runCountsAndStartsAfresh();
     void clockSeededDraws();
 };
 
@@ -324,7 +323,6 @@ void TestLogic::boundedRedraws_data() {
     QTest::newRow("intro pools, all alike") << 4 << QList<int>{} << "1 1 1 1" << 20104;
     QTest::newRow("intro pools") << 4 << QList<int>{1, 1, 0, 1, 0, 2, 2, 6} << "2 1 3 7" << 8;
     QTest::newRow("final pools, all alike") << 2 << QList<int>{} << "8 8" << 102;
-    QTest::newRow("final pools") << 2 << QList<int>{5, 5, 0} << "13 8" << 3;
     QTest::newRow("options, all alike") << 0 << QList<int>{} << "a a a" << 110003;
     QTest::newRow("options") << 0 << QList<int>{2, 2, 2, 0, 0, 2, 1} << "c a b" << 7;
 }
@@ -428,28 +426,6 @@ void TestLogic::everyKeyFollowsFromItsQuestion() {
                                                   : expectedKey(rule, q, std::size_t(variant))));
         }
     }
-}
-
-void TestLogic::runCountsAndStartsAfresh() {
-    const FinalTestBank bank;
-    KnowledgeTest test(bank);
-    ScriptedDraws draws;
-    draws.setFallback(0);
-    test.start();
-    for (int n = 1; n <= kQuestionCount; ++n) {
-        const Question& q = test.putUp(n);
-        if (q.kind == AnswerKind::Digits) // refused: nothing moves
-            QCOMPARE(test.answer({{}, "12a", {}}), Verdict::Refused);
-        QCOMPARE(test.run().QuestionNo, n);
-        test.answer({q.key, n % 3 ? q.key : "0" + q.key, {}});
-    }
-    QCOMPARE(test.answer({}), Verdict::Wrong); // nothing left to answer
-    test.countResults();
-    QCOMPARE(test.run().WrongList, " 3 6 9");
-    test.start(); // a new run forgets the old one
-    QCOMPARE(test.run().QuestionNo, 1);
-    QCOMPARE(test.run().AnswerWrong, (std::array<int, kQuestionCount>{}));
-    QCOMPARE(test.run().WrongList, "");
 }
 
 void TestLogic::clockSeededDraws() {

@@ -35,7 +35,7 @@ QString showing() {
 
 void typeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
-        if (c.unicode() < 128 && c.isPrint()) {
+        if (c.unicode() < 128) { // ASCII, control keys such as Tab and Return included
             QTest::keyClick(widget, c.toLatin1());
             continue;
         }
