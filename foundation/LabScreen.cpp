@@ -37,9 +37,13 @@ private:
             if (child && !child->isWindow() && !LabScreen::isDecorative(child))
                 list.append(child);
         }
-        // Read top to bottom, left to right, whatever order the controls were made in.
-        std::stable_sort(list.begin(), list.end(), [](const QWidget* a, const QWidget* b) {
-            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        // Read line by line, left to right, whatever order the controls were made in; a label
+        // and its field a few pixels higher stand on one line.
+        const auto place = [](const QWidget* w) {
+            return std::pair((w->y() + w->height() / 2) / 12, w->x());
+        };
+        std::stable_sort(list.begin(), list.end(), [&place](const QWidget* a, const QWidget* b) {
+            return place(a) < place(b);
         });
         return list;
     }
