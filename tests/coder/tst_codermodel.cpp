@@ -94,14 +94,8 @@ void TestCoderModel::workedExamples_data() {
     row("16", 16, "10010000", "0/0 128/0 32/0 16/16 24/16 20/16 18/16 17/16");
     row("-5", -5, "00000101", "0/0 -128/0 -32/0 -16/0 -8/0 -4/-4 -6/-4 -5/-5");
     row("zero is negative", 0, "00000000", "0/0 -128/0 -32/0 -16/0 -8/0 -4/0 -2/0 -1/0");
-    row("1", 1, "10000001");
-    row("-1", -1, "00000001");
     row("128 on a boundary", 128, "11000000");
-    row("127", 127, "10111111");
-    row("-15", -15, "00001111");
-    row("1983", 1983, "11111110");
     row("1984", 1984, "11111111");
-    row("2000", 2000, "11111111");
     row("int32 min", kMin32, "01111111");
     row("int32 max", kMax32, "11111111");
 }
@@ -114,8 +108,6 @@ void TestCoderModel::workedExamples() {
     QCOMPARE(codeText(trace.codeWord), code);
     if (!levels.isEmpty())
         QCOMPARE(levelsText(trace), levels);
-    for (const TTactRecord& r : trace.tacts)
-        QCOMPARE(r.bitName, "PXYZABCD"[r.tact - 1]);
     QCOMPARE(FormatUet(1024, true), "1024"); // no digit groups
 }
 

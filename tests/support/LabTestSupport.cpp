@@ -7,7 +7,6 @@
 #include "foundation/LabScreen.h"
 #include "foundation/LabStyle.h"
 #include "screens/Unit6.h"
-#include "widgets/NumericField.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -46,12 +45,18 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-QString textOf(const QWidget* screen, const char* label) {
-    return control<QLabel>(screen, label)->text();
+namespace {
+QString nameOf(const char* name, int number) {
+    return QString::fromLatin1(name) + (number < 0 ? QString() : QString::number(number));
+}
+} // namespace
+
+QString textOf(const QWidget* screen, const char* label, int number) {
+    return control<QLabel>(screen, qPrintable(nameOf(label, number)))->text();
 }
 
-bool shown(const QWidget* screen, const char* name) {
-    return control(screen, name)->isVisible();
+bool shown(const QWidget* screen, const char* name, int number) {
+    return control(screen, qPrintable(nameOf(name, number)))->isVisible();
 }
 
 void click(const QWidget* screen, const char* name) {
@@ -64,16 +69,25 @@ void type(const QWidget* screen, const char* field, const QString& text) {
     typeText(edit, text);
 }
 
-void setCoderState(const TCodingTrace& trace, int step) {
+QList<std::pair<QString, QString>> coderCells(const TCodingTrace& trace, int step) {
     const Practice::Entries state = coderState(trace, step);
-    const auto cell = [](int number, const std::string& text) {
-        control<QLineEdit>(Form6, qPrintable(QStringLiteral("Edit%1").arg(number)))
-            ->setText(QString::fromStdString(text));
+    QList<std::pair<QString, QString>> cells;
+    const auto add = [&cells](int number, const std::string& text) {
+        cells.append({nameOf("Edit", number), QString::fromStdString(text)});
     };
     for (std::size_t i = 0; i < 11; ++i)
-        cell(43 + int(i), state.selector[i]);
-    for (std::size_t i = 0; i < 8; ++i)
-        cell(14 + int(i), state.registerCells[i]);
-    cell(22, state.comparator);
-    control<NumericField>(Form6, "RxCalcEdit1")->setValue(*state.uet);
+        add((trace.positive ? 23 : 3) + int(i), state.selector[i]);
+    for (std::size_t i = 0; i < 11; ++i)
+        add(43 + int(i), state.selector[i]);
+    cells.append({QStringLiteral("RxCalcEdit1"),
+                  QString::fromStdString(FormatUet(std::abs(*state.uet), trace.positive))});
+    add(22, state.comparator);
+    for (const std::size_t i : {1, 0, 2, 3, 4, 5, 6, 7})
+        add(14 + int(i), state.registerCells[i]);
+    return cells;
+}
+
+void setCoderState(const TCodingTrace& trace, int step) {
+    for (const auto& [name, text] : coderCells(trace, step))
+        control<QLineEdit>(Form6, qPrintable(name))->setText(text);
 }

@@ -55,11 +55,15 @@ template <typename T = QWidget> T* control(const QWidget* screen, const char* na
 void typeText(QWidget* widget, const QString& text);
 
 // A label's text, whether a control is shown, a click on it, a field's text typed anew.
-QString textOf(const QWidget* screen, const char* label);
-bool shown(const QWidget* screen, const char* name);
+// A number completes the name: textOf(screen, "Label", 14) reads Label14.
+QString textOf(const QWidget* screen, const char* label, int number = -1);
+bool shown(const QWidget* screen, const char* name, int number = -1);
 void click(const QWidget* screen, const char* name);
 void type(const QWidget* screen, const char* field, const QString& text);
 
-// Sets the practice's cells to the coder's state at step 1..16, as a student who makes no
-// mistake (the generator rows follow the SegmentSelector row).
+// The practice's cells as the coder holds them at step 1..16, in keyboard order: the
+// generator row of the value's polarity, the SegmentSelector row, U эт, the Comparator,
+// then the register X, P, Y .. D.
+QList<std::pair<QString, QString>> coderCells(const TCodingTrace& trace, int step);
+// Sets them, as a student who makes no mistake.
 void setCoderState(const TCodingTrace& trace, int step);

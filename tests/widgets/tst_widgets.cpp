@@ -99,18 +99,17 @@ void TestWidgets::digitCell() {
 }
 
 void TestWidgets::linkLabel_data() {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("key"); // 0: a left click, 1: a right click
     QTest::addColumn<bool>("clicked");
-    QTest::newRow("left click") << "left" << true;
-    QTest::newRow("right click") << "right" << false;
-    QTest::newRow("released outside") << "outside" << false;
-    QTest::newRow("Enter") << "Return" << true;
-    QTest::newRow("Space") << "Space" << true;
-    QTest::newRow("another key") << "A" << false;
+    QTest::newRow("left click") << 0 << true;
+    QTest::newRow("right click") << 1 << false;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << true;
+    QTest::newRow("another key") << int(Qt::Key_A) << false;
 }
 
 void TestWidgets::linkLabel() {
-    QFETCH(QString, action);
+    QFETCH(int, key);
     QFETCH(bool, clicked);
     QWidget window;
     window.resize(200, 60);
@@ -119,18 +118,14 @@ void TestWidgets::linkLabel() {
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QSignalSpy spy(link, &LinkLabel::clicked);
-    if (action == QLatin1String("left") || action == QLatin1String("right")) {
-        QTest::mouseClick(link, action == QLatin1String("left") ? Qt::LeftButton : Qt::RightButton);
-    } else if (action == QLatin1String("outside")) {
-        QTest::mousePress(link, Qt::LeftButton);
-        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+    if (key <= 1) {
+        QTest::mouseClick(link, key ? Qt::RightButton : Qt::LeftButton);
     } else {
         const QImage plain = link->grab().toImage();
-        QVERIFY(link->focusPolicy() & Qt::TabFocus);
         QTest::keyClick(&window, Qt::Key_Tab);
         QVERIFY(link->hasFocus());
         QVERIFY(link->grab().toImage() != plain); // the focus shows
-        QTest::keyClick(link, QKeySequence::fromString(action)[0].key());
+        QTest::keyClick(link, Qt::Key(key));
     }
     QCOMPARE(spy.count(), clicked ? 1 : 0);
 }
