@@ -1,24 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "LabTestSupport.h"
 
-#include "app/LabFrame.h"
-#include "screens/Unit1.h"
-#include "screens/Unit2.h"
-#include "screens/Unit3.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
-#include "screens/Unit6.h"
-#include "screens/Unit7.h"
-#include "screens/Unit8.h"
-#include "screens/Unit9.h"
 #include "widgets/RadioGroup.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
-#include <QTest>
 #include <QTimer>
 
 // Two students go through the whole lab, from the title to the closed report, the way a

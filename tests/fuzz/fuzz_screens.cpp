@@ -3,21 +3,7 @@
 // run with the other tests (and under the sanitizers) rather than with libFuzzer.
 #include "LabTestSupport.h"
 
-#include "app/LabFrame.h"
-#include "screens/Unit1.h"
-#include "screens/Unit2.h"
-#include "screens/Unit3.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
-#include "screens/Unit6.h"
-#include "screens/Unit7.h"
-#include "screens/Unit8.h"
-#include "screens/Unit9.h"
-
-#include <QApplication>
-#include <QLineEdit>
 #include <QScopeGuard>
-#include <QTest>
 
 #include <random>
 

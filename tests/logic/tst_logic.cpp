@@ -16,9 +16,6 @@
 
 using namespace Practice;
 
-Q_DECLARE_METATYPE(AnswerKind)
-Q_DECLARE_METATYPE(Verdict)
-
 namespace {
 
 // "P=1", "G128=0", "S32=1", "K=1" (the Comparator), "U=-128".
@@ -33,10 +30,6 @@ QString describe(const Check& check) {
         return QChar::fromLatin1("-GSK"[int(check.cell)]) +
                (check.index ? QString::number(check.index) : QString()) + digit;
     }
-}
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // The number written right after `marker` in a text: "-567", "31,2".
@@ -106,12 +99,10 @@ private Q_SLOTS:
     void checksInOrder_data();
     void checksInOrder();
     void coderStatePassesEveryStep();
-    void judging_data();
-    void judging();
     void boundedRedraws_data();
     void boundedRedraws();
-    void everyKeyFollowsFromItsQuestion_data();
-    void everyKeyFollowsFromItsQuestion();
+    void everyKeyFollowsFromItsQuestionAndIsJudged_data();
+    void everyKeyFollowsFromItsQuestionAndIsJudged();
     void clockSeededDraws();
 };
 
@@ -182,52 +173,6 @@ void TestLogic::coderStatePassesEveryStep() {
     }
 }
 
-void TestLogic::judging_data() {
-    QTest::addColumn<AnswerKind>("kind");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("answer"); // the option, the text, or the number ("": none)
-    QTest::addColumn<Verdict>("verdict");
-    const auto row = [](const char* name, AnswerKind kind, const QString& key,
-                        const QString& answer, Verdict verdict) {
-        QTest::newRow(name) << kind << key << answer << verdict;
-    };
-    const QString step = QStringLiteral("Увеличивается в 2 раза.");
-    row("choice right", AnswerKind::Choice, step, step, Verdict::Right);
-    row("choice other", AnswerKind::Choice, step, QStringLiteral("Не изменяется."), Verdict::Wrong);
-    row("number exact", AnswerKind::Number, "0.128", "0.128", Verdict::Right);
-    row("number near", AnswerKind::Number, "0.128", "0.1279", Verdict::Wrong);
-    row("no number", AnswerKind::Number, "0", "", Verdict::Wrong);
-    row("digits right", AnswerKind::Digits, "-400", "-400", Verdict::Right);
-    row("sign missing", AnswerKind::Digits, "-400", "400", Verdict::Wrong);
-    row("plus sign", AnswerKind::Digits, "5", "+5", Verdict::Wrong);
-    row("leading zero added", AnswerKind::Digits, "10110011", "010110011", Verdict::Wrong);
-    row("leading zero missing", AnswerKind::Digits, "01000010", "1000010", Verdict::Wrong);
-    row("int32 min", AnswerKind::Digits, "62", "-2147483648", Verdict::Wrong);
-    row("beyond int32", AnswerKind::Digits, "62", "2147483648", Verdict::Refused);
-    row("letters", AnswerKind::Digits, "62", "62a", Verdict::Refused);
-    row("comma", AnswerKind::Digits, "62", "6,2", Verdict::Refused);
-    row("blank", AnswerKind::Digits, "62", " 62", Verdict::Refused);
-    row("lone sign", AnswerKind::Digits, "62", "-", Verdict::Refused);
-    const QString block = QStringLiteral("цифровой регистр");
-    row("word right", AnswerKind::Word, block, block, Verdict::Right);
-    row("capital", AnswerKind::Word, block, QStringLiteral("Цифровой регистр"), Verdict::Wrong);
-    row("trailing blank", AnswerKind::Word, block, block + QLatin1Char(' '), Verdict::Wrong);
-    row("word never refused", AnswerKind::Word, block, "62a", Verdict::Wrong);
-}
-
-void TestLogic::judging() {
-    QFETCH(AnswerKind, kind);
-    QFETCH(QString, key);
-    QFETCH(QString, answer);
-    QFETCH(Verdict, verdict);
-    const std::string text = answer.toStdString();
-    const Answer given{
-        kind == AnswerKind::Choice ? text : "", kind >= AnswerKind::Digits ? text : "",
-        kind == AnswerKind::Number && !text.empty() ? std::optional(answer.toDouble())
-                                                    : std::nullopt};
-    QCOMPARE(judgeAnswer({"", kind, {}, key.toStdString(), key.toDouble()}, given), verdict);
-}
-
 void TestLogic::boundedRedraws_data() {
     QTest::addColumn<int>("positions"); // 0: the order of a choice question's options
     QTest::addColumn<QList<int>>("script");
@@ -246,16 +191,14 @@ void TestLogic::boundedRedraws() {
     QFETCH(QList<int>, script);
     QFETCH(QString, drawn);
     QFETCH(int, draws);
-    ScriptedDraws scripted;
-    for (const int value : script)
-        scripted.push({value});
+    ScriptedDraws scripted(script);
     scripted.setFallback(0);
     QStringList result;
     if (positions == 0) {
         const Question q = choiceQuestion({"?", {"a", "b", "c"}, 2});
         QCOMPARE(q.key, "b");
         for (const std::string& option : q.options)
-            result << qs(option);
+            result << QString::fromStdString(option);
     } else {
         const std::vector<int> picks =
             positions == 4 ? IntroTestBank().drawPools() : FinalTestBank().drawPools();
@@ -266,7 +209,7 @@ void TestLogic::boundedRedraws() {
     QCOMPARE(int(scripted.ranges().size()), draws);
 }
 
-void TestLogic::everyKeyFollowsFromItsQuestion_data() {
+void TestLogic::everyKeyFollowsFromItsQuestionAndIsJudged_data() {
     QTest::addColumn<bool>("intro");
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("pool"); // at position n; 0 for a fixed question
@@ -303,7 +246,7 @@ void TestLogic::everyKeyFollowsFromItsQuestion_data() {
     row("final 10", false, 10, 0, 4, "code of U0/delta");
 }
 
-void TestLogic::everyKeyFollowsFromItsQuestion() {
+void TestLogic::everyKeyFollowsFromItsQuestionAndIsJudged() {
     QFETCH(bool, intro);
     QFETCH(int, n);
     QFETCH(int, pool);
@@ -314,31 +257,46 @@ void TestLogic::everyKeyFollowsFromItsQuestion() {
     const QuestionBank& bank = intro ? static_cast<const QuestionBank&>(introBank) : finalBank;
     TestRun run;
     run.PoolPick = {pool, pool, pool, pool};
+    const bool option = rule.startsWith(QLatin1String("option"));
+    const bool counted = rule == QLatin1String("2^m-1") || rule == QLatin1String("segment");
     for (int variant = 0; variant < variants; ++variant) {
-        ScriptedDraws draws{variant};
-        if (rule.startsWith(QLatin1String("option")))
+        ScriptedDraws draws({variant});
+        if (option)
             draws.push({1, 2}); // the options in bank order
         const Question q = bank.question(n, run);
         QCOMPARE(q.withUnit, intro ? n == 5 : n == 3); // "Δ,В" beside these answers alone
-        const bool option = rule.startsWith(QLatin1String("option"));
         if (!pool && !option)
             QCOMPARE(draws.ranges().front(), variants); // every variant can be drawn
-        if (rule == QLatin1String("2^m-1") || rule == QLatin1String("segment")) {
+        QCOMPARE(q.kind, counted || rule.startsWith(QLatin1String("number")) ? AnswerKind::Number
+                         : option                                            ? AnswerKind::Choice
+                         : pool                                              ? AnswerKind::Word
+                                                                             : AnswerKind::Digits);
+        if (counted) {
             const int shown = int(numberAfter(q.text, "=")); // m, or the amplitude
             QCOMPARE(shown, variant + (rule == QLatin1String("segment") ? 0 : 2));
-            QCOMPARE(q.kind, AnswerKind::Number);
             QCOMPARE(q.keyNumber, rule == QLatin1String("segment") ? BuildCodingTrace(shown).segment
                                                                    : std::pow(2.0, shown) - 1);
         } else if (rule.startsWith(QLatin1String("number"))) {
-            QCOMPARE(q.kind, AnswerKind::Number);
             QCOMPARE(q.keyNumber, 0.128);
         } else {
-            QCOMPARE(q.kind, option ? AnswerKind::Choice
-                             : pool ? AnswerKind::Word
-                                    : AnswerKind::Digits);
-            QCOMPARE(qs(q.key), qs(pool && !intro ? rule.toStdString()
-                                                  : expectedKey(rule, q, std::size_t(variant))));
+            const std::string key = expectedKey(rule, q, std::size_t(variant));
+            QCOMPARE(QString::fromStdString(q.key),
+                     pool && !intro ? rule : QString::fromStdString(key));
         }
+        // The key is right and a near miss wrong, character for character; what is no whole
+        // number is refused where a whole number is asked for.
+        const std::string& k = q.key;
+        QString verdicts;
+        for (const Answer& given : std::vector<Answer>{
+                 {k, k, q.keyNumber},
+                 {q.options.empty() ? "" : q.options[q.options[0] == k],
+                  k[0] == '-' ? k.substr(1) : (q.kind == AnswerKind::Word ? k + ' ' : '0' + k),
+                  q.keyNumber + 0.0001},
+                 {"", "", std::nullopt},
+                 {"", k + 'a', std::nullopt},
+                 {"", "2147483648", std::nullopt}})
+            verdicts += QLatin1Char("RWX"[int(judgeAnswer(q, given))]);
+        QCOMPARE(verdicts, q.kind == AnswerKind::Digits ? "RWXXX" : "RWWWW");
     }
 }
 

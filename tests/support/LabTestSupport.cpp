@@ -6,14 +6,10 @@
 #include "foundation/ErrorReporter.h"
 #include "foundation/LabScreen.h"
 #include "foundation/LabStyle.h"
-#include "screens/Unit6.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpression>
-#include <QTest>
 
 void prepareLab() {
     static const bool styled = (LabStyle::setUpApplication(*qApp), true);
@@ -21,6 +17,11 @@ void prepareLab() {
     // The offscreen platform's notices of what it cannot do are no faults of the lab.
     QTest::failOnWarning(
         QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
+}
+
+LabScreen* screenNo(int n) {
+    return std::array<LabScreen*, 9>{
+        Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9}[std::size_t(n - 1)];
 }
 
 QString showing() {

@@ -4,12 +4,24 @@
 #include "Pixels.h"
 #include "ScriptedDraws.h"
 
+#include "app/LabFrame.h"
 #include "coder/CoderModel.h"
-
 #include "foundation/ErrorReporter.h"
+#include "screens/Unit1.h"
+#include "screens/Unit2.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+#include "screens/Unit5.h"
+#include "screens/Unit6.h"
+#include "screens/Unit7.h"
+#include "screens/Unit8.h"
+#include "screens/Unit9.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QList>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 
 struct ReportedError {
@@ -39,6 +51,9 @@ private:
 // The lab's style, palette and font on the test's application; any warning from here to the
 // end of the running test fails it.
 void prepareLab();
+
+// Form1 .. Form9 by number.
+LabScreen* screenNo(int n);
 
 // The object names of the lab screens now visible: "Form7" when the registration alone is.
 QString showing();
