@@ -4,6 +4,7 @@
 
 #include "logic/FinalTestBank.h"
 #include "logic/IntroTestBank.h"
+#include "logic/StatusLine.h"
 
 #include <QTest>
 
@@ -104,6 +105,7 @@ private Q_SLOTS:
     void everyKeyFollowsFromItsQuestionAndIsJudged_data();
     void everyKeyFollowsFromItsQuestionAndIsJudged();
     void clockSeededDraws();
+    void statusLines();
 };
 
 void TestLogic::checksInOrder_data() {
@@ -306,6 +308,19 @@ void TestLogic::clockSeededDraws() {
         seen.insert(DrawRandom(3));
     QCOMPARE(seen, (std::set<int>{0, 1, 2}));
     QCOMPARE(DrawRandom(1), 0);
+}
+
+// The purpose follows the tact: the sign (1), the segment (2 to 4), the step (5 to 8).
+void TestLogic::statusLines() {
+    QCOMPARE(tactStatus(true, 1), "Начало 1-го такта. Определение знака входного сигнала");
+    QCOMPARE(tactStatus(true, 2),
+             "Начало 2-го такта. Определение номера сегмента амплитудной характеристики");
+    QCOMPARE(tactStatus(false, 4),
+             "Конец 4-го такта. Определение номера сегмента амплитудной характеристики");
+    QCOMPARE(tactStatus(true, 5), "Начало 5-го такта. Определение шага внутри сегмента");
+    QCOMPARE(openingStatus(-37),
+             "Значение Uаим для кодирования = -37. Начало 1-го такта. Определение знака "
+             "входного сигнала");
 }
 
 QTEST_APPLESS_MAIN(TestLogic)
