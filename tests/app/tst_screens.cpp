@@ -51,15 +51,9 @@ private Q_SLOTS:
 
     void everyScreen_data();
     void everyScreen();
-    void registration();
-    void practiceInput_data();
-    void practiceInput();
     void practiceErrorLimit_data();
     void practiceErrorLimit();
-    void practiceCells();
-    void practicePrompts();
-    void tabOrder_data();
-    void tabOrder();
+    void practiceCellsAndPrompts();
 
 private:
     std::optional<ScriptedDraws> draws_;
@@ -69,17 +63,46 @@ private:
 
 void TestScreens::everyScreen_data() {
     QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("chain"); // where Tab leads from the first focus, if checked
+    const auto cells = [](int first, int last) {
+        QStringList names;
+        for (int i = first; i <= last; ++i)
+            names << QStringLiteral("Edit%1").arg(i);
+        return names.join(' ');
+    }; // the generator rows, the selector row, U эт, Comparator, X, P, Y .. D
+    const QStringList chains{
+        "",
+        "",
+        "ScrollBox1 RzRichEdit1 RzRichEdit11 RzRichEdit2 RzRichEdit3 RzURLLabel1 ScrollBox1",
+        "",
+        "LMDButton2 RzURLLabel1 LMDButton2",
+        cells(3, 13) + ' ' + cells(23, 33) + ' ' + cells(43, 53) +
+            " RxCalcEdit1 Edit22 Edit15 Edit14 " + cells(16, 21) + " LMDButton1 Edit3",
+        "Edit1 Edit2 Button1 Edit1",
+        "",
+        "Edit1 RzURLLabel3 Edit1"};
     for (int n = 1; n <= 9; ++n)
-        QTest::addRow("Form%d", n) << n;
+        QTest::addRow("Form%d", n) << n << chains[n - 1];
 }
 
 void TestScreens::everyScreen() {
     QFETCH(int, screen);
+    QFETCH(QString, chain);
     LabScreen* form = screenNo(screen);
+    type(Form7, "Edit1", QStringLiteral("Иванов")); // the second name can be reached
     frame_->start();
     if (form != Form1) {
         Form1->hide();
         form->showScreen();
+    }
+    if (!chain.isEmpty()) {
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        while (visited.size() <= chain.count(' ')) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited.join(' '), chain);
     }
     // A screen reader hears every link as a link it can press, every field and picture by its
     // name, each picture but the switches described, and no decorative copy.
@@ -122,54 +145,6 @@ void TestScreens::everyScreen() {
     QCOMPARE(showing(), "");
 }
 
-void TestScreens::registration() {
-    Form7->showScreen();
-    QWidget* ok = control(Form7, "Button1");
-    QWidget* second = control(Form7, "Label3");
-    const int greyOk = darkest(ok), greySecond = darkest(second); // greyed, and drawn so
-    QVERIFY(greySecond > darkest(control(Form7, "Label2")) + 60);
-    type(Form7, "Edit1", QStringLiteral(" ")); // one blank is a name
-    QVERIFY(darkest(ok) < greyOk - 60 && darkest(second) < greySecond - 60);
-    type(Form7, "Edit2", QStringLiteral("Петрова"));
-    QTest::keyClick(control(Form7, "Edit1"), Qt::Key_Backspace);
-    QVERIFY(!ok->isEnabled() && !second->isEnabled() && !control(Form7, "Edit2")->isEnabled());
-    type(Form7, "Edit1", QStringLiteral("Иванов")); // the second name was kept, greyed
-    QCOMPARE(control<QLineEdit>(Form7, "Edit2")->text(), "Петрова");
-    QTest::keyClick(control(Form7, "Edit1"), Qt::Key_Return); // not the default button
-    QCOMPARE(showing(), "Form7");
-    click(Form7, "Button1");
-    QCOMPARE(textOf(Form2, "Label5"), "- Самомтоятельно произвести кодирование;");
-}
-
-void TestScreens::practiceInput_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("message"); // empty: the practice opens
-    const auto row = [](const char* value, const char* message) {
-        QTest::newRow(value) << QString::fromUtf8(value) << QString::fromUtf8(message);
-    };
-    row("", "Не введено значение Uаим");
-    row("0", "Uаим не должен равняться 0");
-    // Latin letters, and what is no whole number: refused rather than coded with a stale value.
-    for (const char* text : {"12a", "abc", "Z", "1,5", "5 ", "-", "абв", "2147483648"})
-        row(text, "Значение Uаим должно быть числом");
-    row("00", ""); // coded as zero
-}
-
-void TestScreens::practiceInput() {
-    QFETCH(QString, value);
-    QFETCH(QString, message);
-    openPractice(value);
-    QCOMPARE(showing(), message.isEmpty() ? "Form6" : "Form9");
-    QCOMPARE(errors_->count(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) {
-        QCOMPARE(errors_->last().text, message);
-        QCOMPARE(errors_->last().caption, "Ощибка ввода");
-        QCOMPARE(control<QLineEdit>(Form9, "Edit1")->text(), value);
-    } else {
-        QCOMPARE(textOf(Form6, "Label2"), QString::number(value.toInt()));
-    }
-}
-
 void TestScreens::practiceErrorLimit_data() {
     QTest::addColumn<int>("refused");
     QTest::newRow("999") << 999;
@@ -193,26 +168,7 @@ void TestScreens::practiceErrorLimit() {
     QVERIFY(!control(Form6, "LMDButton1")->isEnabled());
 }
 
-void TestScreens::practiceCells() {
-    openPractice(QStringLiteral("-37"));
-    // The mirror rule: a SegmentSelector cell into both generator cells of its weight.
-    const auto cell = [](const char* name) { return control<QLineEdit>(Form6, name)->text(); };
-    type(Form6, "Edit46", "1");
-    QCOMPARE(cell("Edit6") + cell("Edit26"), "11");
-    type(Form6, "Edit6", "0");
-    QCOMPARE(cell("Edit46") + cell("Edit26"), "11");
-    // Passing the end of tact 1 clears X whatever was typed there.
-    for (const char* cell : {"Edit14", "Edit22", "Edit15"})
-        type(Form6, cell, "1");
-    click(Form6, "LMDButton1");
-    type(Form6, "Edit14", "0");
-    click(Form6, "LMDButton1");
-    QCOMPARE(Form6->practiceStep(), 2);
-    QCOMPARE(cell("Edit15"), "0");
-    QVERIFY(shown(Form6, "Image3") && !shown(Form6, "Image2") && !shown(Form6, "Edit23"));
-}
-
-void TestScreens::practicePrompts() {
+void TestScreens::practiceCellsAndPrompts() {
     openPractice(QStringLiteral("5"));
     // The lamps shown, then the colours of U эт and the Comparator.
     const auto prompts = [] {
@@ -253,41 +209,21 @@ void TestScreens::practicePrompts() {
     setCoderState(BuildCodingTrace(5), 1);
     click(Form6, "LMDButton1"); // a passed step starts the prompts afresh
     QCOMPARE(prompts(), "1 face face");
-}
-
-void TestScreens::tabOrder_data() {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<QString>("chain");
-    QTest::newRow("theory") << 3
-                            << "ScrollBox1 RzRichEdit1 RzRichEdit11 RzRichEdit2 RzRichEdit3 "
-                               "RzURLLabel1 ScrollBox1";
-    QTest::newRow("demonstration") << 5 << "LMDButton2 RzURLLabel1 LMDButton2";
-    const auto cells = [](int first, int last) {
-        QStringList names;
-        for (int i = first; i <= last; ++i)
-            names << QStringLiteral("Edit%1").arg(i);
-        return names.join(' ');
-    }; // the generator rows, the selector row, U эт, Comparator, X, P, Y .. D
-    QTest::newRow("practice") << 6
-                              << cells(3, 13) + ' ' + cells(23, 33) + ' ' + cells(43, 53) +
-                                     " RxCalcEdit1 Edit22 Edit15 Edit14 " + cells(16, 21) +
-                                     " LMDButton1 Edit3";
-    QTest::newRow("registration") << 7 << "Edit1 Edit2 Button1 Edit1";
-    QTest::newRow("practice input") << 9 << "Edit1 RzURLLabel3 Edit1";
-}
-
-void TestScreens::tabOrder() {
-    QFETCH(int, screen);
-    QFETCH(QString, chain);
-    type(Form7, "Edit1", QStringLiteral("Иванов"));
-    screenNo(screen)->showScreen();
-    QVERIFY(QTest::qWaitForWindowActive(screenNo(screen)));
-    QStringList visited{QApplication::focusWidget()->objectName()}; // where the focus starts
-    for (int i = 0; i < chain.count(' '); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited.join(' '), chain);
+    // Passing the end of tact 1 clears X whatever was typed there, and leaves the generator
+    // of the value's polarity alone, its switch closed.
+    type(Form6, "Edit15", "1");
+    click(Form6, "LMDButton1");
+    QCOMPARE(Form6->practiceStep(), 2);
+    QCOMPARE(control<QLineEdit>(Form6, "Edit15")->text(), "0");
+    QVERIFY(shown(Form6, "Image5") && !shown(Form6, "Image4") && !shown(Form6, "Edit3"));
+    // The mirror rule: a SegmentSelector cell into both generator cells of its weight.
+    const auto cells = [](const char* a, const char* b) {
+        return control<QLineEdit>(Form6, a)->text() + control<QLineEdit>(Form6, b)->text();
+    };
+    type(Form6, "Edit46", "1");
+    QCOMPARE(cells("Edit6", "Edit26"), "11");
+    type(Form6, "Edit26", "0");
+    QCOMPARE(cells("Edit46", "Edit6"), "11");
 }
 
 QTEST_MAIN(TestScreens)

@@ -148,15 +148,27 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     frame.start();
     QCOMPARE(showing(), "Form1");
 
-    // Registration: "OK" and the second student wait, greyed, for the first name.
+    // Registration: "OK" and the second student wait, greyed and drawn so, for a first name;
+    // one blank is one. Enter in a name is no press of "OK"; the second name outlasts a
+    // first one taken back.
     student.use(Form1, "RzURLLabel1");
     QCOMPARE(showing(), "Form7");
     QVERIFY(QTest::qWaitForWindowActive(Form7));
     QCOMPARE(QApplication::focusWidget(), control(Form7, "Edit1"));
-    student.fill(Form7, "Edit1", QStringLiteral("Иванов Иван Иванович"));
+    QWidget* ok = control(Form7, "Button1");
+    QWidget* second = control(Form7, "Label3");
+    const int greyOk = darkest(ok), greySecond = darkest(second);
+    QVERIFY(greySecond > darkest(control(Form7, "Label2")) + 60);
+    student.fill(Form7, "Edit1", QStringLiteral(" "));
+    QVERIFY(darkest(ok) < greyOk - 60 && darkest(second) < greySecond - 60);
     student.fill(Form7, "Edit2", QStringLiteral("Петрова Анна Сергеевна"));
+    student.fill(Form7, "Edit1", QStringLiteral("\b"));
+    QVERIFY(!ok->isEnabled() && !second->isEnabled() && !control(Form7, "Edit2")->isEnabled());
+    student.fill(Form7, "Edit1", QStringLiteral("Иванов Иван Иванович\r"));
+    QCOMPARE(showing(), "Form7");
     student.use(Form7, "Button1");
     QCOMPARE(showing(), "Form2");
+    QCOMPARE(textOf(Form2, "Label5"), "- Самомтоятельно произвести кодирование;");
 
     // Procedure and theory: the reader opens at the end of its column, the link in view.
     student.use(Form2, "RzURLLabel1");
@@ -264,6 +276,15 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         {3, "RxCalcEdit1", "128", "Не правильно введено значение Uэт"},
         {4, "Edit46", "1", "Не правильно введено значение из БВС"},
     };
+    // Nothing, zero and what is no whole number are refused, each with its message.
+    for (const auto& [value, message] : {std::pair{"\b", "Не введено значение Uаим"},
+                                         {"0", "Uаим не должен равняться 0"},
+                                         {"12a", "Значение Uаим должно быть числом"}}) {
+        student.fill(Form9, "Edit1", QString::fromUtf8(value));
+        student.use(Form9, "RzURLLabel3");
+        QCOMPARE(showing() + errors.last().caption + errors.last().text,
+                 "Form9Ощибка ввода" + QString::fromUtf8(message));
+    }
     for (const int value : {-37, 1000}) {
         if (value > 0) {
             student.use(Form6, "RzURLLabel2");
@@ -305,7 +326,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         QVERIFY(shown(Form6, "RzURLLabel1") && shown(Form6, "RzURLLabel2"));
         QVERIFY(!shown(Form6, "LMDButton1") && !shown(Form6, "Label1") && !shown(Form6, "Edit14"));
     }
-    QCOMPARE(errors.count(), 8);
+    QCOMPARE(errors.count(), 11);
 
     // Final test: block questions 12 and 10, variants 1 2 3 4, options c a b, variants
     // 5 2 4; questions 2, 5 and 9 answered wrongly; the report names both students.
@@ -336,7 +357,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(textOf(Form8, "Label7"), "Ошибки в вопросах:");
     QCOMPARE(textOf(Form8, "Label1"), "Студент, выполнивший работу:");
     QVERIFY(!shown(Form8, "Label3"));
-    QCOMPARE(errors.count(), 8);
+    QCOMPARE(errors.count(), 11);
 
     // Closing the report ends the program; a watchdog ends a loop the close failed to end.
     QTimer::singleShot(0, Form8, [] { Form8->close(); });

@@ -7,9 +7,12 @@
 #include "foundation/LabScreen.h"
 #include "foundation/LabStyle.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
+
+#include <cmath>
 
 void prepareLab() {
     static const bool styled = (LabStyle::setUpApplication(*qApp), true);
@@ -91,4 +94,20 @@ QList<std::pair<QString, QString>> coderCells(const TCodingTrace& trace, int ste
 void setCoderState(const TCodingTrace& trace, int step) {
     for (const auto& [name, text] : coderCells(trace, step))
         control<QLineEdit>(Form6, qPrintable(name))->setText(text);
+}
+
+int darkest(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+double luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }

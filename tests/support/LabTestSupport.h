@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Pixels.h"
 #include "ScriptedDraws.h"
 
 #include "app/LabFrame.h"
@@ -75,6 +74,11 @@ QString textOf(const QWidget* screen, const char* label, int number = -1);
 bool shown(const QWidget* screen, const char* name, int number = -1);
 void click(const QWidget* screen, const char* name);
 void type(const QWidget* screen, const char* field, const QString& text);
+
+// The darkest grey drawn in a widget (its text, when it has one), and the relative luminance
+// of a colour, as contrast ratios are reckoned.
+int darkest(QWidget* widget);
+double luminance(const QColor& c);
 
 // The practice's cells as the coder holds them at step 1..16, in keyboard order: the
 // generator row of the value's polarity, the SegmentSelector row, U эт, the Comparator,

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "Pixels.h"
-
 #include "foundation/LabStyle.h"
 #include "widgets/DigitCell.h"
 #include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
 #include "widgets/Picture.h"
-#include "widgets/PushButton.h"
 #include "widgets/RadioGroup.h"
 
 #include <QApplication>
@@ -26,7 +23,6 @@ private Q_SLOTS:
     void digitCell();
     void linkLabel_data();
     void linkLabel();
-    void greyedLook();
     void labelGrowsToItsText();
     void radioGroup();
     void picturesKeepTheirOwnDrawing();
@@ -128,23 +124,6 @@ void TestWidgets::linkLabel() {
         QTest::keyClick(link, Qt::Key(key));
     }
     QCOMPARE(spy.count(), clicked ? 1 : 0);
-}
-
-void TestWidgets::greyedLook() {
-    const QString text = QStringLiteral("Студент 2:");
-    auto* label = new Label(text, LabStyle::sans(13), nullptr);
-    label->setTextColor(Qt::red); // a colour of its own, too
-    const std::unique_ptr<QWidget> widgets[] = {
-        std::unique_ptr<QWidget>(label),
-        std::make_unique<LinkLabel>(text, LabStyle::sans(13), nullptr),
-        std::make_unique<PushButton>(text, nullptr), std::make_unique<QLineEdit>(text)};
-    for (const auto& widget : widgets) {
-        widget->resize(120, 25);
-        widget->show();
-        const int enabled = darkest(widget.get());
-        widget->setEnabled(false);
-        QVERIFY2(darkest(widget.get()) > enabled + 60, widget->metaObject()->className());
-    }
 }
 
 void TestWidgets::labelGrowsToItsText() {
