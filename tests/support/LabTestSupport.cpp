@@ -8,7 +8,6 @@
 #include "foundation/LabStyle.h"
 
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -37,16 +36,11 @@ QString showing() {
 }
 
 void typeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 128) { // ASCII, control keys such as Tab and Return included
+    for (const QChar c : text) // ASCII by its key, Tab, Return and Backspace included
+        if (c.unicode() < 128)
             QTest::keyClick(widget, c.toLatin1());
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), {});
 }
 
 namespace {

@@ -23,27 +23,24 @@
 #include <QTest>
 #include <QWidget>
 
-struct ReportedError {
-    QString caption;
-    QString text;
-};
-
 // While one lives, error boxes are recorded instead of shown.
 class ErrorCapture {
 public:
+    struct Box {
+        QString caption, text;
+    };
     ErrorCapture()
         : previous_(setErrorReporter([this](QWidget*, const QString& text, const QString& caption) {
-              errors_.append({caption, text});
+              boxes_.append({caption, text});
           })) {}
     ~ErrorCapture() { setErrorReporter(std::move(previous_)); }
-    ErrorCapture(const ErrorCapture&) = delete;
-    ErrorCapture& operator=(const ErrorCapture&) = delete;
+    Q_DISABLE_COPY_MOVE(ErrorCapture)
 
-    int count() const { return int(errors_.size()); }
-    ReportedError last() const { return errors_.value(errors_.size() - 1); }
+    int count() const { return int(boxes_.size()); }
+    Box last() const { return boxes_.value(boxes_.size() - 1); }
 
 private:
-    QList<ReportedError> errors_;
+    QList<Box> boxes_;
     ErrorReporter previous_;
 };
 

@@ -26,8 +26,7 @@ public:
         });
     }
     ~ScriptedDraws() { setRandomSource(std::move(previous_)); }
-    ScriptedDraws(const ScriptedDraws&) = delete;
-    ScriptedDraws& operator=(const ScriptedDraws&) = delete;
+    Q_DISABLE_COPY_MOVE(ScriptedDraws)
 
     void push(const QList<int>& values) { queue_ << values; }
     // Every draw once the script is used up returns this.
