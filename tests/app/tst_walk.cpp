@@ -4,7 +4,6 @@
 #include "logic/StatusLine.h"
 #include "widgets/RadioGroup.h"
 
-#include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTimer>
@@ -14,51 +13,45 @@
 
 namespace {
 
+// A student at the lab: by mouse, or by keyboard alone (Tab to a control, then Enter or Space).
 class Student {
 public:
     explicit Student(bool keyboard) : keyboard_(keyboard) {}
 
-    // Follows a link or presses a button: a click, or Tab to it and Enter.
+    // Follows a link or presses a button.
     void use(const QWidget* screen, const char* name) {
         QWidget* target = reach(control(screen, name));
         if (keyboard_)
             QTest::keyClick(target, Qt::Key_Return);
-        // A screen that comes up is activated by the window system, in its own time.
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // a screen that comes up is activated in its own time
     }
 
-    // Replaces what a field holds: a click or Tab into it, all selected, then typed over.
+    // Replaces what a field holds: all selected, then typed over.
     void fill(const QWidget* screen, const QString& name, const QString& value) {
         QWidget* field = reach(control(screen, qPrintable(name)));
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         typeText(field, value);
     }
 
-    // Picks an option: a click, or Tab to the first, Space, and Down to the one wanted.
+    // Picks an option: a click, or Space on the first and Down to the one wanted.
     void choose(const QWidget* screen, const QString& option) {
         auto* group = control<RadioGroup>(screen, "LMDRadioGroup1");
         int index = 0;
         while (group->itemText(index) != option)
             ++index;
-        const auto button = [group](int i) {
-            return control(group, qPrintable(QStringLiteral("option%1").arg(i + 1)));
-        };
-        if (!keyboard_)
-            return QTest::mouseClick(button(index), Qt::LeftButton);
-        reach(button(0));
-        for (int press = 0; press <= index; ++press)
+        reach(
+            control(group, qPrintable(QStringLiteral("option%1").arg(keyboard_ ? 1 : index + 1))));
+        for (int press = 0; keyboard_ && press <= index; ++press)
             QTest::keyClick(QApplication::focusWidget(), press ? Qt::Key_Down : Qt::Key_Space);
     }
 
 private:
     QWidget* reach(QWidget* target) {
-        if (!keyboard_) {
+        if (!keyboard_)
             QTest::mouseClick(target, Qt::LeftButton);
-            return target;
-        }
-        if (!QApplication::focusWidget())
+        else if (!QApplication::focusWidget())
             [&] { QVERIFY(QTest::qWaitForWindowActive(target->window())); }();
-        for (int presses = 0; QApplication::focusWidget() != target; ++presses) {
+        for (int presses = 0; keyboard_ && QApplication::focusWidget() != target; ++presses) {
             if (presses == 100)
                 qFatal("Tab never reaches %s", qPrintable(target->objectName()));
             QWidget* focus = QApplication::focusWidget();
