@@ -2,16 +2,18 @@
 # SPDX-License-Identifier: MIT
 # Sets up a Debian 12 machine for the lab (as root), builds it, and runs it or its tests.
 #   bash tools/lab.sh run    build and open the lab
-#   bash tools/lab.sh test   build and run the whole test suite, plain and under ASan/UBSan
+#   bash tools/lab.sh test   build and run the whole test suite, plain and under ASan/UBSan,
+#                            and open the lab exactly as `run` does, on a virtual display
 #   bash tools/lab.sh fuzz   build the libFuzzer programs with clang and run each for a while
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 packages=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-if [[ $mode == fuzz ]]; then
-    packages+=(clang libclang-rt-14-dev)
-fi
+case "$mode" in
+test) packages+=(xvfb python3 python3-xlib) ;;
+fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -26,21 +28,26 @@ fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-build() { # build-dir extra-cmake-args...
+configure() { # build-dir extra-cmake-args...
     local dir=$1
     shift
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j "$jobs"
 }
-
+build() { # build-dir extra-cmake-args...
+    configure "$@"
+    cmake --build "$1" -j "$jobs"
+}
 case "$mode" in
 run)
-    build build -DLAB_BUILD_TESTS=OFF -DLAB_BUILD_TOOLS=OFF
-    exec ./build/nonlinear-coder-lab
+    configure build
+    # CMake knows where it put the program: its `run` target builds what is missing and opens it.
+    cmake --build build -j "$jobs" --target run
     ;;
 test)
-    export QT_QPA_PLATFORM=offscreen
     build build
+    # The run command, as a user types it, must open the lab and let it end cleanly.
+    /usr/bin/python3 tools/run_check.py -- bash tools/lab.sh run
+    export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build --output-on-failure -j "$jobs"
     build build-sanitize -DLAB_SANITIZE=ON -DLAB_BUILD_TOOLS=OFF
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
