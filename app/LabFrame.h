@@ -15,9 +15,11 @@ class TForm7;
 class TForm8;
 class TForm9;
 
-// Creates the nine screens hidden, in the lab's fixed order, sets the program-wide
-// Form1 ... Form9, owns them until the program ends, and ends the program when any of
-// them is closed.
+// The composition root. Creates the nine screens hidden, in the lab's fixed order, sets the
+// program-wide Form1 ... Form9 and owns them until the program ends. It owns the chain: a
+// screen only asks to go on or back, and the frame hides it and shows the next. It hands
+// over the two values one screen reads from another, and ends the program when any screen
+// is closed.
 class LabFrame : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +34,11 @@ private:
     static constexpr int kPrepareDelayMs = 300;
 
     template <typename Form> std::unique_ptr<Form> createForm(Form*& global, const char* name);
+    // Form1 ... Form9 by number.
+    LabScreen* screen(int number) const;
+    void linkTheChain();
+    // Hides one screen and shows the other.
+    void follow(LabScreen* from, LabScreen* to);
     // The close rule: close the main window and end the application with exit code 0.
     void endProgram();
 

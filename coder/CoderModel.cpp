@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace Coder {
+
 namespace {
 
 constexpr std::uint8_t tactMask(int tact) {
@@ -77,3 +79,5 @@ std::string FormatUet(double level, bool positive) {
     }
     return (positive ? "" : "-") + std::to_string(whole);
 }
+
+} // namespace Coder

@@ -25,6 +25,8 @@
 #include <cstdint>
 #include <string>
 
+namespace Coder {
+
 // Reference weights in Δ, largest first: the order of the schematic cells and of TReferenceSet.
 constexpr std::array<int, 11> kReferenceWeights{1024, 512, 256, 128, 64, 32, 16, 8, 4, 2, 1};
 
@@ -120,3 +122,5 @@ TCodingTrace BuildCodingTrace(std::int32_t uaim);
 // U эт as the schematic shows it: "0" for zero whatever the polarity, otherwise the whole number,
 // with "-" for negative polarity.
 std::string FormatUet(double level, bool positive);
+
+} // namespace Coder

@@ -130,11 +130,6 @@ void LabScreen::showScreen() {
     FormActivate();
 }
 
-void LabScreen::goTo(LabScreen* next) {
-    hide();
-    next->showScreen();
-}
-
 void LabScreen::closeEvent(QCloseEvent* event) {
     event->accept();
     Q_EMIT closed();

@@ -4,8 +4,9 @@
 #include <QWidget>
 
 // One screen of the lab: a top-level window created hidden at start-up and kept until the
-// program ends. Screens move on only through goTo(); closing one is reported by closed(),
-// on which the frame ends the lab.
+// program ends. A screen knows no other: its links ask the frame to go on or back, and the
+// frame, which owns the chain, hides it and shows the next. Closing one is reported by
+// closed(), on which the frame ends the lab.
 class LabScreen : public QWidget {
     Q_OBJECT
 public:
@@ -29,13 +30,14 @@ public:
     static bool isDecorative(const QWidget* widget);
 
 Q_SIGNALS:
+    // A link on the way forward was followed.
+    void goOnRequested();
+    // A link back was followed ("<< Повторить кодирование").
+    void goBackRequested();
     // The window was closed, by its close box, its system menu or the close key.
     void closed();
 
 protected:
-    // The forward step of every link: hide this screen, then show the next.
-    void goTo(LabScreen* next);
-
     virtual void FormShow() {}
     virtual void FormActivate() {}
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "logic/FinalTestBank.h"
 
+namespace Knowledge {
+
 namespace {
 
 // Block questions 8 to 13, asked at positions 1 and 2 and answered with the block's name.
@@ -154,15 +156,20 @@ std::vector<int> FinalTestBank::drawPools() const {
 }
 
 Question FinalTestBank::question(int n, TestRun& run) const {
+    Question question;
     if (n <= 2) {
         const WordEntry& entry = kPool[static_cast<std::size_t>(
             run.PoolPick[static_cast<std::size_t>(n - 1)] - kFirstPool)];
-        return {std::string(entry.text), AnswerKind::Word, {}, std::string(entry.key)};
+        question = {std::string(entry.text), AnswerKind::Word, {}, std::string(entry.key)};
+    } else if (n == kChoiceQuestion) {
+        question = choiceQuestion(kQuestion7);
+    } else {
+        question = variantQuestion(digitsQuestion(n), run);
+        // The amplitude asked for in volts.
+        question.withUnit = n == 3;
     }
-    if (n == kChoiceQuestion)
-        return choiceQuestion(kQuestion7);
-    Question question = variantQuestion(digitsQuestion(n), run);
-    question.withUnit = n == 3;
+    // Every answer is typed afresh.
+    question.emptiesText = true;
     return question;
 }
 
@@ -173,3 +180,5 @@ std::string FinalTestBank::wrongListText(const TestRun& run) {
 std::string FinalTestBank::studentsHeading(std::string_view secondStudent) {
     return secondStudent.empty() ? "Студент, выполнивший работу:" : "Студенты, выполнившие работу:";
 }
+
+} // namespace Knowledge

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+namespace Knowledge {
+
 // The final test's questions: positions 1 and 2 draw two block questions from a pool of six,
 // answered with the block's name; position 7 is a choice; the others are digits questions in
 // a drawn variant.
@@ -18,3 +20,5 @@ public:
     // The heading over the names: plural when a second student has a name.
     static std::string studentsHeading(std::string_view secondStudent);
 };
+
+} // namespace Knowledge

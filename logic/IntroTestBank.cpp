@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "logic/IntroTestBank.h"
 
+#include "coder/CoderModel.h"
 #include "logic/RandomDraw.h"
+
+namespace Knowledge {
 
 namespace {
 
@@ -67,14 +70,8 @@ constexpr std::array<double, 10> kQuestion5Keys{3, 7, 15, 31, 63, 127, 255, 511,
 constexpr std::string_view kQuestion6Text =
     "Определить номер сегмента при нелинейном кодирование отсчета UАИМ-2гр =";
 constexpr int kQuestion6Amplitudes = 2048;
-struct SegmentKey {
-    int lastAmplitude;
-    double key;
-};
-constexpr std::array<SegmentKey, 8> kQuestion6Keys{
-    {{15, 0}, {31, 1}, {63, 2}, {127, 3}, {255, 4}, {511, 5}, {1023, 6}, {2047, 7}}};
 
-// Questions 7 to 10: digits answers.
+// Questions 7 to 10: digits answers, in the text field, emptied for each.
 constexpr int kFirstDigitsQuestion = 7;
 constexpr std::array<VariantEntry, 4> kDigitsQuestions{{
     // Question 7
@@ -120,11 +117,18 @@ constexpr std::array<VariantEntry, 4> kDigitsQuestions{{
      {"01000010", "00110101", "01010111", "00101001", "01100000"}},
 }};
 
+// The segment whose range holds the amplitude, by the lower boundaries of the coder's table.
 double question6Key(int amplitude) {
-    for (const SegmentKey& segment : kQuestion6Keys)
-        if (amplitude <= segment.lastAmplitude)
-            return segment.key;
-    return kQuestion6Keys.back().key;
+    int segment = 0;
+    while (segment + 1 < int(Coder::kSegments.size()) &&
+           amplitude >= Coder::kSegments[std::size_t(segment + 1)].base)
+        ++segment;
+    return segment;
+}
+
+// The number field goes back to 0 before the two number questions and once after them.
+bool resetsNumberBefore(int n) {
+    return n >= 5 && n <= kFirstDigitsQuestion;
 }
 
 } // namespace
@@ -134,35 +138,40 @@ std::vector<int> IntroTestBank::drawPools() const {
 }
 
 Question IntroTestBank::question(int n, TestRun& run) const {
+    Question question;
     if (n <= 4) {
         const int pool = run.PoolPick[static_cast<std::size_t>(n - 1)];
         const ChoiceEntry& entry = kPool[static_cast<std::size_t>(pool - 1)];
         if (pool != kNumberPool)
             return choiceQuestion(entry);
-        return {std::string(entry.text), AnswerKind::Number, {}, {}, kNumberPoolKey};
-    }
-    if (n == 5) {
+        question = {std::string(entry.text), AnswerKind::Number, {}, {}, kNumberPoolKey};
+    } else if (n == 5) {
         run.QuestionVariant = DrawRandom(10) + kQuestion5FirstWidth;
-        return {
+        question = {
             std::string(kQuestion5Text) + std::to_string(run.QuestionVariant),
             AnswerKind::Number,
             {},
             {},
             kQuestion5Keys[static_cast<std::size_t>(run.QuestionVariant - kQuestion5FirstWidth)],
             true};
-    }
-    if (n == 6) {
+    } else if (n == 6) {
         run.QuestionVariant = DrawRandom(kQuestion6Amplitudes);
-        return {std::string(kQuestion6Text) + std::to_string(run.QuestionVariant),
-                AnswerKind::Number,
-                {},
-                {},
-                question6Key(run.QuestionVariant)};
+        question = {std::string(kQuestion6Text) + std::to_string(run.QuestionVariant),
+                    AnswerKind::Number,
+                    {},
+                    {},
+                    question6Key(run.QuestionVariant)};
+    } else {
+        question = variantQuestion(
+            kDigitsQuestions[static_cast<std::size_t>(n - kFirstDigitsQuestion)], run);
+        question.emptiesText = true;
     }
-    return variantQuestion(kDigitsQuestions[static_cast<std::size_t>(n - kFirstDigitsQuestion)],
-                           run);
+    question.resetsNumber = resetsNumberBefore(n);
+    return question;
 }
 
 std::string IntroTestBank::wrongListText(const TestRun& run) {
     return "Ошибки в вопросах: " + run.WrongList;
 }
+
+} // namespace Knowledge

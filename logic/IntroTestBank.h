@@ -3,6 +3,8 @@
 
 #include "logic/KnowledgeTest.h"
 
+namespace Knowledge {
+
 // The intro test's questions: positions 1 to 4 draw four different questions from a pool of
 // seven (one of them answered with a number), positions 5 and 6 a number question with a
 // drawn value appended, positions 7 to 10 a digits question in a drawn variant.
@@ -14,3 +16,5 @@ public:
     // "Ошибки в вопросах: " and the list, so two blanks stand before the first number.
     static std::string wrongListText(const TestRun& run);
 };
+
+} // namespace Knowledge

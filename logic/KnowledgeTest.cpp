@@ -4,6 +4,8 @@
 #include "logic/IntegerText.h"
 #include "logic/RandomDraw.h"
 
+namespace Knowledge {
+
 Verdict judgeAnswer(const Question& question, const Answer& answer) {
     const auto verdict = [](bool right) { return right ? Verdict::Right : Verdict::Wrong; };
     switch (question.kind) {
@@ -99,3 +101,5 @@ Question variantQuestion(const VariantEntry& entry, TestRun& run) {
             {},
             std::string(entry.keys[variant])};
 }
+
+} // namespace Knowledge

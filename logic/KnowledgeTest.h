@@ -9,7 +9,8 @@
 
 // What the intro and the final test share: a run of ten questions put up one at a time, each
 // judged when it is answered, then the counts of right and wrong answers. The banks say which
-// questions are asked; the screens lay them out. Texts are UTF-8.
+// questions are asked and how each is put up; the screens lay them out. Texts are UTF-8.
+namespace Knowledge {
 
 inline constexpr int kQuestionCount = 10;
 
@@ -28,6 +29,9 @@ struct Question {
     std::string key;                  // Choice, Digits, Word
     double keyNumber = 0;             // Number
     bool withUnit = false;            // the unit "Δ,В" stands beside the answer field
+    // Before it is put up, the number field goes back to 0 and the text field is emptied.
+    bool resetsNumber = false;
+    bool emptiesText = false;
 };
 
 // What the student has entered, whichever control the question uses.
@@ -120,3 +124,5 @@ Question choiceQuestion(const ChoiceEntry& entry);
 
 // A digits question in a variant drawn into run.QuestionVariant (1 to entry.count).
 Question variantQuestion(const VariantEntry& entry, TestRun& run);
+
+} // namespace Knowledge

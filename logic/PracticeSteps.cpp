@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "logic/PracticeSteps.h"
 
-#include "logic/StatusLine.h"
+#include "logic/TactSteps.h"
 
 namespace Practice {
+
+using Coder::TCodingTrace;
+using Coder::TTactRecord;
 
 namespace {
 
@@ -63,7 +66,7 @@ const std::string& referenceText(const Entries& entries, const Check& check, boo
     const auto& row = check.cell == Cell::Selector ? entries.selector
                       : positive                   ? entries.gen2
                                                    : entries.gen1;
-    return row[static_cast<std::size_t>(weightIndex(check.index))];
+    return row[static_cast<std::size_t>(Coder::weightIndex(check.index))];
 }
 
 bool holds(const Check& check, const Entries& entries, bool positive) {
@@ -86,7 +89,7 @@ bool holds(const Check& check, const Entries& entries, bool positive) {
 
 std::vector<Check> checksOf(const TCodingTrace& trace, int step) {
     CheckList checks(trace.positive);
-    const int tact = (step + 1) / 2;
+    const int tact = TactSteps::tactOf(step);
     const auto tactRecord = [&trace](int k) -> const TTactRecord& {
         return trace.tacts[static_cast<std::size_t>(k - 1)];
     };
@@ -149,7 +152,7 @@ std::vector<Check> checksOf(const TCodingTrace& trace, int step) {
         checks.uet(record.uetDuring);
         break;
     default:
-        if (step % 2 == 1) {
+        if (TactSteps::isStart(step)) {
             checks.registerCell(tact, 1);
             checks.comparator(record);
             checks.references(w, 1);
@@ -175,10 +178,12 @@ std::optional<std::string_view> firstFailure(const TCodingTrace& trace, int step
 
 StepEffects effectsOf(int step) {
     StepEffects effects{};
-    effects.finished = step == kLastStep;
-    effects.status =
-        effects.finished ? "Кодирование завершено" : tactStatus(step % 2 == 0, (step + 2) / 2);
-    effects.comparatorShown = !effects.finished && step % 2 == 0;
+    effects.finished = step == TactSteps::kCount;
+    // The status names the step to be entered next.
+    effects.status = effects.finished ? "Кодирование завершено"
+                                      : TactSteps::status(TactSteps::isStart(step + 1),
+                                                          TactSteps::tactOf(step + 1));
+    effects.comparatorShown = !effects.finished && !TactSteps::isStart(step);
     effects.closeSwitch = step == 1 || step == 2;
     effects.polarityRowAlone = step == 1;
     effects.clearSegmentBit = step == 2;
@@ -186,7 +191,7 @@ StepEffects effectsOf(int step) {
 }
 
 std::string openingStatus(std::int32_t uaim) {
-    return valueStatus(uaim) + ". " + tactStatus(true, 1);
+    return TactSteps::valueStatus(uaim) + ". " + TactSteps::status(true, 1);
 }
 
 std::string errorCountText(int errors) {

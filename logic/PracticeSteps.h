@@ -9,14 +9,13 @@
 #include <string_view>
 #include <vector>
 
-// The judge of the coding practice. The students code a value in sixteen steps: step 2k - 1
-// is the start of tact k, checked against the trace's state during the comparison, step 2k
-// its end, checked against the state after the decision. A step names the cells it looks
+// The judge of the coding practice. The students code a value in sixteen steps (TactSteps):
+// the start of a tact is checked against the trace's state during the comparison, its end
+// against the state after the decision. A step names the cells it looks
 // at, in a fixed order, and the first one that does not hold what it should is reported;
 // every other cell may hold anything.
 namespace Practice {
 
-inline constexpr int kLastStep = 16;
 // From this many refused presses on, a finished run does not lead to the final test.
 inline constexpr int kErrorLimit = 1000;
 
@@ -38,7 +37,7 @@ struct Check {
 };
 
 // The checks of step 1..16 of the value whose trace is given, in the order they are made.
-std::vector<Check> checksOf(const TCodingTrace& trace, int step);
+std::vector<Check> checksOf(const Coder::TCodingTrace& trace, int step);
 
 // What the schematic's cells hold when "Далее >>" is pressed.
 struct Entries {
@@ -49,7 +48,7 @@ struct Entries {
 };
 
 // The message of the first check of the step that the entries fail; nothing when all hold.
-std::optional<std::string_view> firstFailure(const TCodingTrace& trace, int step,
+std::optional<std::string_view> firstFailure(const Coder::TCodingTrace& trace, int step,
                                              const Entries& entries);
 
 // What a passed step changes on the screen.

@@ -11,7 +11,7 @@
 #include <QGroupBox>
 
 KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSize,
-                                         const Layout& layout, const QuestionBank& bank)
+                                         const Layout& layout, const Knowledge::QuestionBank& bank)
     : LabScreen(caption, clientSize, Border::Fixed), test_(bank) {
     LMDGroupBox1 =
         place(new QGroupBox(QStringLiteral("Вопрос 1"), this), "LMDGroupBox1", {8, 8, 561, 97});
@@ -52,16 +52,17 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
         hidden->hide();
     LMDButton1->setEnabled(false);
 
-    connect(LMDRadioGroup1, &RadioGroup::groupClicked, this, &KnowledgeTestScreen::LMDRadioGroup1Click);
+    connect(LMDRadioGroup1, &RadioGroup::groupClicked, this,
+            &KnowledgeTestScreen::LMDRadioGroup1Click);
     connect(Edit1, &QLineEdit::textChanged, this, &KnowledgeTestScreen::Edit1Change);
     connect(LMDButton1, &QPushButton::clicked, this, &KnowledgeTestScreen::LMDButton1Click);
     connect(RzURLLabel2, &LinkLabel::clicked, this, &KnowledgeTestScreen::RzURLLabel2Click);
 }
 
-const Question& KnowledgeTestScreen::putUp(int n) {
+const Knowledge::Question& KnowledgeTestScreen::putUp(int n) {
     LMDGroupBox1->setTitle(QStringLiteral("Вопрос ") + QString::number(n));
     RichEdit1->setAccessibleName(LMDGroupBox1->title());
-    const Question& question = test_.putUp(n);
+    const Knowledge::Question& question = test_.putUp(n);
     RichEdit1->setText(toQString(question.text));
     for (const std::string& option : question.options)
         LMDRadioGroup1->addItem(toQString(option));
@@ -70,8 +71,8 @@ const Question& KnowledgeTestScreen::putUp(int n) {
 
 void KnowledgeTestScreen::countResults() {
     test_.countResults();
-    Label5->setText(toQString(rightAnswersText(test_.run())));
-    Label6->setText(toQString(wrongAnswersText(test_.run())));
+    Label5->setText(toQString(Knowledge::rightAnswersText(test_.run())));
+    Label6->setText(toQString(Knowledge::wrongAnswersText(test_.run())));
 }
 
 void KnowledgeTestScreen::enableAnswer(bool enabled) {
@@ -89,14 +90,14 @@ void KnowledgeTestScreen::Edit1Change() {
 void KnowledgeTestScreen::LMDButton1Click() {
     if (test_.finished())
         return;
-    const Answer answer{LMDRadioGroup1->selectedText().toStdString(), Edit1->text().toStdString(),
-                        enteredNumber()};
-    if (test_.answer(answer) == Verdict::Refused) {
+    const Knowledge::Answer answer{LMDRadioGroup1->selectedText().toStdString(),
+                                   Edit1->text().toStdString(), enteredNumber()};
+    if (test_.answer(answer) == Knowledge::Verdict::Refused) {
         showErrorBox(this, QStringLiteral("Пишите только цифры"), kTestErrorCaption);
         return;
     }
     const int judged = test_.run().QuestionNo - 1;
-    if (judged < kQuestionCount)
+    if (judged < Knowledge::kQuestionCount)
         putUpQuestion(judged + 1);
     else
         showResults();

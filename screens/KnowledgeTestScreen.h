@@ -25,7 +25,7 @@ public:
     // The question on the screen, 1 to 10; 11 once the tenth has been judged.
     int questionNo() const { return test_.run().QuestionNo; }
     // The question on the screen, with its key.
-    const Question& currentQuestion() const { return test_.question(); }
+    const Knowledge::Question& currentQuestion() const { return test_.question(); }
 
     // Where the two tests place or dress the shared controls differently.
     struct Layout {
@@ -40,7 +40,7 @@ public:
 
 protected:
     KnowledgeTestScreen(const QString& caption, QSize clientSize, const Layout& layout,
-                        const QuestionBank& bank);
+                        const Knowledge::QuestionBank& bank);
 
     // The number field's value, for a test that has one.
     virtual std::optional<double> enteredNumber() const { return std::nullopt; }
@@ -51,7 +51,7 @@ protected:
 
     // Caption "Вопрос n", the question's text and, for a choice, its options, none selected;
     // the question is then the one the next answer is judged against.
-    const Question& putUp(int n);
+    const Knowledge::Question& putUp(int n);
     // The two counts into Label5 and Label6.
     void countResults();
 
@@ -62,7 +62,7 @@ protected:
     void LMDButton1Click();
     void RzURLLabel2Click();
 
-    KnowledgeTest test_;
+    Knowledge::KnowledgeTest test_;
 
     QGroupBox* LMDGroupBox1;
     ReadOnlyText* RichEdit1;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "screens/Unit1.h"
 
-#include "screens/Unit7.h"
 #include "widgets/Controls.h"
 
 TForm1* Form1 = nullptr;
@@ -45,5 +44,5 @@ TForm1::TForm1()
 }
 
 void TForm1::RzURLLabel1Click() {
-    goTo(Form7);
+    Q_EMIT goOnRequested();
 }

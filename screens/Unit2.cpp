@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "screens/Unit2.h"
 
-#include "screens/Unit3.h"
 #include "widgets/Controls.h"
 
 TForm2* Form2 = nullptr;
@@ -34,5 +33,5 @@ TForm2::TForm2()
 }
 
 void TForm2::RzURLLabel1Click() {
-    goTo(Form3);
+    Q_EMIT goOnRequested();
 }

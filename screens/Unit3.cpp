@@ -2,7 +2,6 @@
 #include "screens/Unit3.h"
 
 #include "screens/TheoryFigures.h"
-#include "screens/Unit4.h"
 #include "widgets/Controls.h"
 #include "widgets/Picture.h"
 #include "widgets/ReadOnlyText.h"
@@ -132,5 +131,5 @@ void TForm3::FormActivate() {
 }
 
 void TForm3::RzURLLabel1Click() {
-    goTo(Form4);
+    Q_EMIT goOnRequested();
 }

@@ -3,7 +3,6 @@
 
 #include "foundation/Utf8Text.h"
 #include "logic/IntroTestBank.h"
-#include "screens/Unit5.h"
 #include "widgets/Controls.h"
 #include "widgets/NumericField.h"
 #include "widgets/RadioGroup.h"
@@ -15,8 +14,8 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-const QuestionBank& introBank() {
-    static const IntroTestBank bank;
+const Knowledge::QuestionBank& introBank() {
+    static const Knowledge::IntroTestBank bank;
     return bank;
 }
 
@@ -97,25 +96,27 @@ void TForm4::RzURLLabel1Click() {
     Label2->hide();
     RzURLLabel2->hide();
     RzURLLabel3->hide();
-    if (test_.question().kind == AnswerKind::Number)
+    if (test_.question().kind == Knowledge::AnswerKind::Number)
         RxCalcEdit1->show();
 }
 
 void TForm4::putUpQuestion(int n) {
-    if (n >= 5 && n <= 7)
-        RxCalcEdit1->setValue(0);
     LMDRadioGroup1->clearItems();
     RxCalcEdit1->hide();
     Panel1->hide();
     Edit1->hide();
     RichEdit1->clear();
-    enableAnswer(false);
-    if (n >= 7)
-        Edit1->clear();
 
-    const Question& question = putUp(n);
-    Edit1->setVisible(question.kind == AnswerKind::Digits);
-    RxCalcEdit1->setVisible(question.kind == AnswerKind::Number);
+    const Knowledge::Question& question = putUp(n);
+    // Judged already: the number typed for the question before is not needed any more.
+    if (question.resetsNumber)
+        RxCalcEdit1->setValue(0);
+    if (question.emptiesText)
+        Edit1->clear();
+    // Last, as the fields' change handlers above would enable it.
+    enableAnswer(false);
+    Edit1->setVisible(question.kind == Knowledge::AnswerKind::Digits);
+    RxCalcEdit1->setVisible(question.kind == Knowledge::AnswerKind::Number);
     Panel1->setVisible(question.withUnit);
 }
 
@@ -134,7 +135,7 @@ void TForm4::showResults() {
     Edit1->hide();
 
     countResults();
-    Label3->setText(toQString(IntroTestBank::wrongListText(test_.run())));
+    Label3->setText(toQString(Knowledge::IntroTestBank::wrongListText(test_.run())));
 
     // No pass mark: the way on is offered after a test with errors too.
     RzURLLabel2->show();
@@ -150,5 +151,5 @@ void TForm4::RxCalcEdit1Change() {
 }
 
 void TForm4::RzURLLabel3Click() {
-    goTo(Form5);
+    Q_EMIT goOnRequested();
 }

@@ -2,9 +2,6 @@
 #include "screens/Unit5.h"
 
 #include "foundation/Utf8Text.h"
-#include "logic/RandomDraw.h"
-#include "logic/StatusLine.h"
-#include "screens/Unit9.h"
 #include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Picture.h"
@@ -15,17 +12,15 @@ TForm5* Form5 = nullptr;
 
 namespace {
 
-constexpr int kStepsPerCycle = 16;
-
-QString bitText(bool on) {
-    return on ? QStringLiteral("1") : QStringLiteral("0");
+QString digitText(char digit) {
+    return QString(QChar::fromLatin1(digit));
 }
 
 } // namespace
 
 TForm5::TForm5()
     : LabScreen(QStringLiteral("Демонстрация работы нелинейного кодера"), QSize(604, 523)),
-      panel_(this, SchematicPanel::Flavour::Demonstration), trace_(BuildCodingTrace(0)) {
+      panel_(this, SchematicPanel::Flavour::Demonstration) {
     connect(panel_.stepButton(), &QPushButton::clicked, this, &TForm5::LMDButton2Click);
     connect(panel_.practiceLink(), &LinkLabel::clicked, this, &TForm5::RzURLLabel1Click);
 }
@@ -35,77 +30,59 @@ void TForm5::prepare() {
 }
 
 void TForm5::FormShow() {
-    drawValue();
+    walk_.drawValue();
+    showValue();
 }
 
-void TForm5::drawValue() {
-    // A zero is drawn again once; the second draw stands, even a zero.
-    uaim_ = drawAvoiding([] { return DrawRandom(4001) - 2000; }, {0}, 2);
-    trace_ = BuildCodingTrace(uaim_);
-    panel_.statusLine()->setText(toQString(valueStatus(uaim_) + '.'));
-    panel_.uaimField()->setText(QString::number(uaim_));
+void TForm5::showValue() {
+    panel_.statusLine()->setText(toQString(walk_.valueStatus()));
+    panel_.uaimField()->setText(QString::number(walk_.value()));
 }
 
 void TForm5::LMDButton2Click() {
-    ++stepCount_;
-    if (stepCount_ > kStepsPerCycle) {
-        restart();
-        return;
+    const Demonstration::View view = walk_.press();
+    if (view.kind == Demonstration::View::Kind::Restart) {
+        showValue();
+        clearSchematic();
+    } else {
+        showTact(view);
     }
-    const int tact = (stepCount_ + 1) / 2;
-    const TTactRecord& record = trace_.tacts[std::size_t(tact - 1)];
-    if (stepCount_ % 2 == 1)
-        startTact(record);
-    else
-        endTact(record);
 }
 
-void TForm5::startTact(const TTactRecord& record) {
-    panel_.statusLine()->setText(toQString(tactStatus(true, record.tact)));
-    SchematicPanel::setCellText(panel_.registerCell(record.tact), QStringLiteral("1"));
-    SchematicPanel::setCellText(panel_.comparatorCell(),
-                                QString(QChar::fromLatin1(record.comparatorOutput)));
-    panel_.comparatorCell()->show();
-    showReferences(record.referencesDuring);
-    if (record.tact == 1) {
-        const auto own = SchematicPanel::polarityRow(trace_.positive);
-        const auto other = SchematicPanel::polarityRow(!trace_.positive);
+void TForm5::showTact(const Demonstration::View& view) {
+    const bool start = view.kind == Demonstration::View::Kind::Start;
+    panel_.statusLine()->setText(toQString(view.status));
+    SchematicPanel::setCellText(panel_.registerCell(view.tact), digitText(view.registerDigit));
+    // The Comparator's output is in sight while the comparison is.
+    if (start)
+        SchematicPanel::setCellText(panel_.comparatorCell(), digitText(view.comparator));
+    panel_.comparatorCell()->setVisible(start);
+    showReferences(view.references);
+    if (view.uet)
+        panel_.uetLabel()->setText(toQString(*view.uet));
+    if (view.closesSwitch) {
+        const auto own = SchematicPanel::polarityRow(walk_.positive());
+        const auto other = SchematicPanel::polarityRow(!walk_.positive());
         panel_.openSwitch(own)->hide();
         panel_.closedSwitch(own)->show();
         for (QWidget* cell : panel_.row(own))
             cell->show();
         for (QWidget* cell : panel_.row(other))
             cell->hide();
-    } else {
-        panel_.uetLabel()->setText(
-            QString::fromStdString(FormatUet(record.uetDuring, trace_.positive)));
     }
 }
 
-void TForm5::endTact(const TTactRecord& record) {
-    panel_.statusLine()->setText(record.tact == 8
-                                     ? QStringLiteral("Конец 8-го такта. Кодирование завершено.")
-                                     : toQString(tactStatus(false, record.tact)));
-    panel_.comparatorCell()->hide();
-    SchematicPanel::setCellText(panel_.registerCell(record.tact), bitText(record.bit == 1));
-    showReferences(record.referencesAfter);
-    if (record.tact != 1)
-        panel_.uetLabel()->setText(
-            QString::fromStdString(FormatUet(record.uetAfter, trace_.positive)));
-}
-
-void TForm5::showReferences(const TReferenceSet& references) {
-    // The polarity's generator row and the SegmentSelector row always show the same set.
+void TForm5::showReferences(const Coder::TReferenceSet& references) {
+    // The value's generator row and the SegmentSelector row always show the same set.
     for (const auto row :
-         {SchematicPanel::polarityRow(trace_.positive), SchematicPanel::Row::Selector})
-        for (const int weight : kReferenceWeights)
+         {SchematicPanel::polarityRow(walk_.positive()), SchematicPanel::Row::Selector})
+        for (const int weight : Coder::kReferenceWeights)
             SchematicPanel::setCellText(panel_.referenceCell(row, weight),
-                                        bitText(references.contains(weight)));
+                                        references.contains(weight) ? QStringLiteral("1")
+                                                                    : QStringLiteral("0"));
 }
 
-void TForm5::restart() {
-    drawValue();
-    stepCount_ = 0;
+void TForm5::clearSchematic() {
     panel_.uetLabel()->setText(QStringLiteral("0"));
     for (QWidget* cell : panel_.allRowCells())
         SchematicPanel::setCellText(cell, QStringLiteral("0"));
@@ -119,5 +96,5 @@ void TForm5::restart() {
 }
 
 void TForm5::RzURLLabel1Click() {
-    goTo(Form9);
+    Q_EMIT goOnRequested();
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "coder/CoderModel.h"
 #include "foundation/LabScreen.h"
+#include "logic/Demonstration.h"
 #include "workbench/SchematicPanel.h"
 
 // Coder demonstration: a drawn value coded half a tact per press of "Далее>>".
@@ -11,8 +11,8 @@ class TForm5 : public LabScreen {
 public:
     TForm5();
 
-    int stepCount() const { return stepCount_; }
-    std::int32_t demonstratedValue() const { return uaim_; }
+    int stepCount() const { return walk_.stepCount(); }
+    std::int32_t demonstratedValue() const { return walk_.value(); }
 
 protected:
     void FormShow() override;
@@ -22,16 +22,13 @@ private:
     void LMDButton2Click();
     void RzURLLabel1Click();
 
-    void drawValue();
-    void startTact(const TTactRecord& record);
-    void endTact(const TTactRecord& record);
-    void showReferences(const TReferenceSet& references);
-    void restart();
+    void showValue();
+    void showTact(const Demonstration::View& view);
+    void showReferences(const Coder::TReferenceSet& references);
+    void clearSchematic();
 
     SchematicPanel panel_;
-    int stepCount_ = 0;
-    std::int32_t uaim_ = 0;
-    TCodingTrace trace_;
+    Demonstration::Walk walk_;
 };
 
 extern TForm5* Form5;

@@ -2,11 +2,9 @@
 #include "screens/Unit6.h"
 
 #include "foundation/ErrorReporter.h"
-#include "foundation/LabStyle.h"
 #include "foundation/Utf8Text.h"
 #include "logic/IntegerText.h"
-#include "screens/Unit8.h"
-#include "screens/Unit9.h"
+#include "logic/TactSteps.h"
 #include "widgets/DigitCell.h"
 #include "widgets/Label.h"
 #include "widgets/Lamp.h"
@@ -31,18 +29,6 @@ void setShown(const QList<QWidget*>& widgets, bool shown) {
         widget->setVisible(shown);
 }
 
-QColor promptColor(Practice::FieldPrompt prompt) {
-    switch (prompt) {
-    case Practice::FieldPrompt::Next:
-        return LabStyle::kPromptRed;
-    case Practice::FieldPrompt::Entered:
-        return LabStyle::kPromptGreen;
-    case Practice::FieldPrompt::None:
-        break;
-    }
-    return LabStyle::kBtnFace;
-}
-
 template <std::size_t N>
 void readRow(const QList<QWidget*>& cells, std::array<std::string, N>& texts) {
     for (std::size_t i = 0; i < N; ++i)
@@ -59,7 +45,7 @@ TForm6::TForm6()
       LMDLight1(panel_.registerLamp(false)), LMDLight2(panel_.registerLamp(true)),
       LMDLight3(panel_.selectorLamp(false)), LMDLight4(panel_.selectorLamp(true)),
       LMDButton1(panel_.stepButton()), RzURLLabel1(panel_.finalTestLink()),
-      RzURLLabel2(panel_.repeatLink()), trace_(BuildCodingTrace(PracticeUaim)) {
+      RzURLLabel2(panel_.repeatLink()), trace_(Coder::BuildCodingTrace(PracticeUaim)) {
     connect(LMDButton1, &QPushButton::clicked, this, &TForm6::LMDButton1Click);
     connect(RzURLLabel1, &LinkLabel::clicked, this, &TForm6::RzURLLabel1Click);
     connect(RzURLLabel2, &LinkLabel::clicked, this, &TForm6::RzURLLabel2Click);
@@ -99,7 +85,7 @@ void TForm6::resetRun() {
     // Only the red register lamp: the other lamps and the fields' colours are already off,
     // at creation and after a finished run alike.
     prompts_.registerRed = true;
-    showPrompts();
+    panel_.showPrompts(prompts_);
     for (QWidget* cell : panel_.allRowCells())
         SchematicPanel::setCellText(cell, QStringLiteral("0"));
 }
@@ -110,18 +96,18 @@ void TForm6::prepare() {
 
 void TForm6::FormActivate() {
     ErrorCount = 0;
-    const QString text = Form9->valueText();
+    const QString text = valueSource_ ? valueSource_() : QString();
     const std::optional<std::int32_t> value = parseInt32(text.toStdString());
     if (!value) {
         // The practice input lets only whole numbers through; should anything else reach
         // this screen, it goes back there rather than check a run against a stale value.
         showErrorBox(this, QStringLiteral("'%1' is not a valid integer value").arg(text),
                      kPracticeErrorCaption);
-        goTo(Form9);
+        Q_EMIT goBackRequested();
         return;
     }
     PracticeUaim = *value;
-    trace_ = BuildCodingTrace(PracticeUaim);
+    trace_ = Coder::BuildCodingTrace(PracticeUaim);
     Label1->setText(toQString(Practice::openingStatus(PracticeUaim)));
     Label2->setText(QString::number(PracticeUaim));
 }
@@ -138,7 +124,7 @@ Practice::Entries TForm6::entries() const {
 }
 
 void TForm6::LMDButton1Click() {
-    if (PracticeStep >= Practice::kLastStep)
+    if (PracticeStep >= TactSteps::kCount)
         return;
     const int step = PracticeStep + 1;
     // The end of tact 1 is entered with the Comparator cell in sight, refused or not.
@@ -172,17 +158,17 @@ void TForm6::applyStepEffects(const Practice::StepEffects& effects) {
     if (effects.clearSegmentBit)
         SchematicPanel::setCellText(panel_.registerCell(2), QStringLiteral("0"));
     prompts_ = Practice::Prompts{};
-    showPrompts();
+    panel_.showPrompts(prompts_);
 }
 
 void TForm6::finishRun() {
-    Label1->setText(toQString(Practice::effectsOf(Practice::kLastStep).status));
+    Label1->setText(toQString(Practice::effectsOf(TactSteps::kCount).status));
     Edit22->hide();
     RzURLLabel1->setVisible(Practice::leadsToFinalTest(ErrorCount));
     RzURLLabel2->show();
     LMDButton1->setEnabled(false);
     prompts_ = Practice::Prompts::allOff();
-    showPrompts();
+    panel_.showPrompts(prompts_);
     setShown({Label1, Label2, Image1, panel_.openSwitch(Row::Gen1), panel_.closedSwitch(Row::Gen1),
               panel_.openSwitch(Row::Gen2), panel_.closedSwitch(Row::Gen2), RxCalcEdit1, Edit22,
               LMDButton1},
@@ -192,50 +178,41 @@ void TForm6::finishRun() {
     Label3->show();
 }
 
-void TForm6::showPrompts() {
-    LMDLight1->setVisible(prompts_.registerRed);
-    LMDLight2->setVisible(prompts_.registerGreen);
-    LMDLight3->setVisible(prompts_.selectorRed);
-    LMDLight4->setVisible(prompts_.selectorGreen);
-    RxCalcEdit1->setBackground(promptColor(prompts_.uet));
-    Edit22->setBackground(promptColor(prompts_.comparator));
-}
-
 void TForm6::RzURLLabel1Click() {
-    goTo(Form8);
+    Q_EMIT goOnRequested();
 }
 
 void TForm6::RzURLLabel2Click() {
     resetRun();
-    goTo(Form9);
+    Q_EMIT goBackRequested();
 }
 
 void TForm6::Edit14KeyDown(int) {
     prompts_.registerRowTouched();
-    showPrompts();
+    panel_.showPrompts(prompts_);
 }
 
 void TForm6::Edit14DblClick() {
     prompts_.registerRowTouched();
-    showPrompts();
+    panel_.showPrompts(prompts_);
 }
 
 void TForm6::Edit43KeyDown(int) {
     prompts_.selectorRowTouched();
-    showPrompts();
+    panel_.showPrompts(prompts_);
 }
 
 void TForm6::Edit43DblClick() {
     prompts_.selectorRowTouched();
-    showPrompts();
+    panel_.showPrompts(prompts_);
 }
 
 void TForm6::RxCalcEdit1KeyDown(int) {
     prompts_.uetTouched();
-    showPrompts();
+    panel_.showPrompts(prompts_);
 }
 
 void TForm6::Edit22KeyDown(int) {
     prompts_.comparatorTouched();
-    showPrompts();
+    panel_.showPrompts(prompts_);
 }

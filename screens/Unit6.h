@@ -8,6 +8,7 @@
 #include "workbench/SchematicPanel.h"
 
 #include <cstdint>
+#include <functional>
 
 class QPushButton;
 class DigitCell;
@@ -29,6 +30,9 @@ public:
     int practiceStep() const { return PracticeStep; }
     int errorCount() const { return ErrorCount; }
 
+    // Where the value to code is typed; read each time the screen is activated.
+    void setValueSource(std::function<QString()> source) { valueSource_ = std::move(source); }
+
 protected:
     void FormActivate() override;
     void prepare() override;
@@ -44,8 +48,6 @@ private:
     Practice::Entries entries() const;
     void applyStepEffects(const Practice::StepEffects& effects);
     void finishRun();
-    // The lamps and field colours as prompts_ has them.
-    void showPrompts();
 
     // Entry prompts.
     void Edit14KeyDown(int key);
@@ -73,8 +75,9 @@ private:
     std::int32_t PracticeUaim = 0;
     int PracticeStep = 0;
     int ErrorCount = 0;
-    TCodingTrace trace_;
+    Coder::TCodingTrace trace_;
     Practice::Prompts prompts_;
+    std::function<QString()> valueSource_;
 };
 
 extern TForm6* Form6;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "screens/Unit7.h"
 
-#include "screens/Unit2.h"
 #include "widgets/Controls.h"
 
 TForm7* Form7 = nullptr;
@@ -47,5 +46,5 @@ void TForm7::Edit1Change() {
 }
 
 void TForm7::Button1Click() {
-    goTo(Form2);
+    Q_EMIT goOnRequested();
 }

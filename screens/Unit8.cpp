@@ -3,7 +3,6 @@
 
 #include "foundation/Utf8Text.h"
 #include "logic/FinalTestBank.h"
-#include "screens/Unit7.h"
 #include "widgets/Controls.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/ReadOnlyText.h"
@@ -14,8 +13,8 @@ TForm8* Form8 = nullptr;
 
 namespace {
 
-const QuestionBank& finalBank() {
-    static const FinalTestBank bank;
+const Knowledge::QuestionBank& finalBank() {
+    static const Knowledge::FinalTestBank bank;
     return bank;
 }
 
@@ -46,8 +45,8 @@ TForm8::TForm8()
     const QFont report = LabStyle::sans(16);
     Label7 = makeLabel(this, "Label7", {152, 168}, QStringLiteral("Ошибки в вопросах:"), report);
     Label7->setTextColor(Qt::red);
-    Label1 = makeLabel(this, "Label1", {170, 192}, toQString(FinalTestBank::studentsHeading({})),
-                       report);
+    Label1 = makeLabel(this, "Label1", {170, 192},
+                       toQString(Knowledge::FinalTestBank::studentsHeading({})), report);
     Label2 = makeLabel(this, "Label2", {224, 224}, QString(), report);
     Label3 = makeLabel(this, "Label3", {224, 256}, QString(), report);
     for (Label* hidden : {Label7, Label1, Label2, Label3})
@@ -83,22 +82,20 @@ void TForm8::showEdit1(int width) {
 
 void TForm8::putUpQuestion(int n) {
     Edit1->hide();
-    if (n >= 4)
-        Panel1->hide();
+    Panel1->hide();
     RichEdit1->clear();
     enableAnswer(false);
-    Edit1->clear();
     LMDRadioGroup1->clearItems();
 
-    const Question& question = putUp(n);
-    if (question.kind == AnswerKind::Choice) {
+    const Knowledge::Question& question = putUp(n);
+    if (question.emptiesText)
+        Edit1->clear();
+    if (question.kind == Knowledge::AnswerKind::Choice) {
         Edit1->resize(kDigitsWidth, Edit1->height());
         return;
     }
-    // The unit picture stands beside the field for the question that asks for volts only.
-    if (question.withUnit)
-        Panel1->show();
-    showEdit1(question.kind == AnswerKind::Word ? kWordWidth : kDigitsWidth);
+    Panel1->setVisible(question.withUnit);
+    showEdit1(question.kind == Knowledge::AnswerKind::Word ? kWordWidth : kDigitsWidth);
 }
 
 void TForm8::showResults() {
@@ -110,14 +107,14 @@ void TForm8::showResults() {
     Edit1->hide();
 
     countResults();
-    Label7->setText(toQString(FinalTestBank::wrongListText(test_.run())));
+    Label7->setText(toQString(Knowledge::FinalTestBank::wrongListText(test_.run())));
 
-    // The names are read as they stand now on the registration screen.
-    Label2->setText(Form7->firstStudent());
-    const QString second = Form7->secondStudent();
-    Label3->setText(second);
-    Label3->setVisible(!second.isEmpty());
-    Label1->setText(toQString(FinalTestBank::studentsHeading(second.toStdString())));
+    const Students students = studentsSource_ ? studentsSource_() : Students{};
+    Label2->setText(students.first);
+    Label3->setText(students.second);
+    Label3->setVisible(!students.second.isEmpty());
+    Label1->setText(
+        toQString(Knowledge::FinalTestBank::studentsHeading(students.second.toStdString())));
 
     RzURLLabel2->show();
 }

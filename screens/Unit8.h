@@ -3,6 +3,8 @@
 
 #include "screens/KnowledgeTestScreen.h"
 
+#include <functional>
+
 class Label;
 
 // Final test: ten questions on the coder with word, digits and choice answers, starting at
@@ -11,6 +13,14 @@ class TForm8 : public KnowledgeTestScreen {
     Q_OBJECT
 public:
     TForm8();
+
+    // The names of the students who did the work, as they stand when the report is shown.
+    struct Students {
+        QString first, second;
+    };
+    void setStudentsSource(std::function<Students()> source) {
+        studentsSource_ = std::move(source);
+    }
 
 protected:
     void FormShow() override;
@@ -25,6 +35,7 @@ private:
     Label* Label1;
     Label* Label2;
     Label* Label3;
+    std::function<Students()> studentsSource_;
 };
 
 extern TForm8* Form8;

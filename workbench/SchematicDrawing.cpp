@@ -103,13 +103,6 @@ constexpr Arrowhead kArrowheads[] = {
     {Heading::Up, 505, 383, 388}, // control input of the code converter
 };
 
-// Rows of parallel upward arrows from the top of one block to the bottom of the one above.
-// `lines` are the left pixels of the 2-pixel lines, left to right.
-constexpr int kGen1Inputs[] = {43, 61, 79, 97, 115, 133, 152, 170, 188, 206, 224};
-constexpr int kGen2Inputs[] = {283, 301, 319, 337, 355, 373, 392, 410, 428, 446, 464};
-constexpr int kSwitchInputs[] = {174, 192, 210, 228, 246, 264, 283, 301, 319, 337, 355};
-constexpr int kSelectorInputs[] = {192, 219, 246, 274, 301, 328, 355};
-
 // How the figure numbers a row: every line, or only 1, 2, … and the last.
 enum class Numbering { Every, Abridged };
 

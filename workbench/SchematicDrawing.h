@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QTransform>
 
+#include <array>
+
 class QPainter;
 
 // The coder's block schematic and the pictures that go with it, drawn at run time from the
@@ -16,6 +18,19 @@ inline constexpr QSize kPictureSize{592, 454};
 inline constexpr QPoint kPictureOrigin{8, 24};
 // Grey lines and captions; nothing is painted where the picture is white.
 void paintSchematic(QPainter& painter);
+
+// Rows of parallel upward arrows, by the left pixel of each 2-pixel line, left to right: into
+// Gen1 and Gen2 (references 1024 ... 1 Δ), into the switch block from the selector (the same
+// references) and into the selector from the register (bits X ... D). The cells stand beside
+// them.
+inline constexpr std::array<int, 11> kGen1Inputs{43, 61, 79, 97, 115, 133, 152, 170, 188, 206, 224};
+inline constexpr std::array<int, 11> kGen2Inputs{283, 301, 319, 337, 355, 373,
+                                                 392, 410, 428, 446, 464};
+inline constexpr std::array<int, 11> kSwitchInputs{174, 192, 210, 228, 246, 264,
+                                                   283, 301, 319, 337, 355};
+inline constexpr std::array<int, 7> kSelectorInputs{192, 219, 246, 274, 301, 328, 355};
+// The register's left side, where the line to the switch block leaves it (bit P).
+inline constexpr int kRegisterLeft = 137;
 
 // Polarity switch pictures in the schematic's grey.
 inline constexpr QSize kOpenSwitchSize{19, 25};

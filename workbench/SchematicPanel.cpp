@@ -9,41 +9,50 @@
 #include "widgets/Picture.h"
 #include "workbench/SchematicDrawing.h"
 
+#include <iterator>
+#include <span>
+
 namespace {
 
-// Each cell lies just left of the arrow that carries its signal. Left edges in client
-// coordinates, largest weight (or bit P) first; the two flavours differ by a few pixels
-// because input fields are wider than labels.
+// Each cell stands just left of the arrow that carries its signal: a label cell 9 pixels left
+// of the arrow's line, an input cell, being wider, 13; three stand a pixel further left. Bit P
+// stands against the register's left side instead.
 struct CellRow {
     int firstNumber; // Label/Edit number of the leftmost cell
-    int demonstrationTop;
-    int practiceTop;
-    std::array<int, 11> demonstrationLeft;
-    std::array<int, 11> practiceLeft;
+    std::span<const int> arrows;
+    int demonstrationTop, practiceTop;
 };
+constexpr CellRow kReferenceRows[] = {
+    {3, Schematic::kGen1Inputs, 206, 201},
+    {23, Schematic::kGen2Inputs, 206, 201},
+    {43, Schematic::kSwitchInputs, 278, 273},
+};
+// Bits X ... D by the arrows into the selector; P first, on its own.
+constexpr CellRow kRegisterRow{14, Schematic::kSelectorInputs, 351, 346};
 
-constexpr CellRow kGen1Row{3,
-                           206,
-                           201,
-                           {42, 60, 78, 96, 114, 132, 151, 169, 187, 205, 223},
-                           {37, 56, 74, 92, 110, 128, 147, 165, 183, 201, 219}};
-constexpr CellRow kGen2Row{23,
-                           206,
-                           201,
-                           {282, 300, 318, 336, 354, 372, 391, 409, 427, 445, 463},
-                           {278, 296, 314, 332, 350, 368, 387, 405, 423, 441, 459}};
-constexpr CellRow kSelectorRow{43,
-                               278,
-                               273,
-                               {172, 191, 209, 227, 245, 263, 282, 300, 318, 336, 354},
-                               {169, 187, 205, 223, 241, 259, 278, 296, 314, 332, 350}};
-// Bits P X Y Z A B C D; only the first eight places are used.
-constexpr CellRow kRegisterRow{14,
-                               351,
-                               346,
-                               {128, 191, 218, 245, 272, 300, 327, 354},
-                               {126, 187, 214, 241, 269, 296, 323, 350}};
-constexpr int kRegisterBits = 8;
+constexpr int arrowGap(SchematicPanel::Flavour flavour) {
+    return flavour == SchematicPanel::Flavour::Demonstration ? 9 : 13;
+}
+constexpr int pCellGap(SchematicPanel::Flavour flavour) {
+    return flavour == SchematicPanel::Flavour::Demonstration ? 17 : 19;
+}
+
+struct Nudge {
+    int number;
+    SchematicPanel::Flavour flavour;
+};
+constexpr Nudge kOnePixelLeft[] = {{3, SchematicPanel::Flavour::Practice},
+                                   {43, SchematicPanel::Flavour::Demonstration},
+                                   {18, SchematicPanel::Flavour::Demonstration}};
+
+// The client x of the cell of that number standing left of a picture x.
+int cellLeft(int number, int pictureX, int gap, SchematicPanel::Flavour flavour) {
+    int left = Schematic::kPictureOrigin.x() + pictureX - gap;
+    for (const Nudge& nudge : kOnePixelLeft)
+        if (nudge.number == number && nudge.flavour == flavour)
+            --left;
+    return left;
+}
 
 constexpr int kComparatorNumber = 22;
 constexpr QPoint kDemonstrationComparator{568, 64};
@@ -102,23 +111,30 @@ QWidget* SchematicPanel::makeCell(int number, int left, int top) {
 
 void SchematicPanel::buildCells() {
     const bool demonstration = flavour_ == Flavour::Demonstration;
-    const std::array<const CellRow*, 3> referenceRows{&kGen1Row, &kGen2Row, &kSelectorRow};
-    for (std::size_t r = 0; r < referenceRows.size(); ++r) {
-        const CellRow& layout = *referenceRows[r];
-        const auto& lefts = demonstration ? layout.demonstrationLeft : layout.practiceLeft;
-        const int top = demonstration ? layout.demonstrationTop : layout.practiceTop;
-        for (std::size_t i = 0; i < lefts.size(); ++i)
-            rows_[r].append(makeCell(layout.firstNumber + int(i), lefts[i], top));
+    const auto top = [demonstration](const CellRow& row) {
+        return demonstration ? row.demonstrationTop : row.practiceTop;
+    };
+    for (std::size_t r = 0; r < std::size(kReferenceRows); ++r) {
+        const CellRow& row = kReferenceRows[r];
+        for (std::size_t i = 0; i < row.arrows.size(); ++i) {
+            const int number = row.firstNumber + int(i);
+            rows_[r].append(makeCell(
+                number, cellLeft(number, row.arrows[i], arrowGap(flavour_), flavour_), top(row)));
+        }
     }
-    const auto& registerLefts =
-        demonstration ? kRegisterRow.demonstrationLeft : kRegisterRow.practiceLeft;
-    const int registerTop =
-        demonstration ? kRegisterRow.demonstrationTop : kRegisterRow.practiceTop;
-    for (int bit = 0; bit < kRegisterBits; ++bit) {
-        QWidget* cell = makeCell(kRegisterRow.firstNumber + bit, registerLefts[bit], registerTop);
-        cell->setAccessibleName(QStringLiteral("ЦР ") + QChar::fromLatin1(kBitNames[bit]));
-        register_.append(cell);
+    register_.append(makeCell(
+        kRegisterRow.firstNumber,
+        cellLeft(kRegisterRow.firstNumber, Schematic::kRegisterLeft, pCellGap(flavour_), flavour_),
+        top(kRegisterRow)));
+    for (std::size_t i = 0; i < kRegisterRow.arrows.size(); ++i) {
+        const int number = kRegisterRow.firstNumber + 1 + int(i);
+        register_.append(
+            makeCell(number, cellLeft(number, kRegisterRow.arrows[i], arrowGap(flavour_), flavour_),
+                     top(kRegisterRow)));
     }
+    for (std::size_t bit = 0; bit < Coder::kBitNames.size(); ++bit)
+        register_[int(bit)]->setAccessibleName(QStringLiteral("ЦР ") +
+                                               QChar::fromLatin1(Coder::kBitNames[bit]));
     const QPoint comparator = demonstration ? kDemonstrationComparator : kPracticeComparator;
     comparator_ = makeCell(kComparatorNumber, comparator.x(), comparator.y());
     comparator_->setAccessibleName(QStringLiteral("Выход компаратора"));
@@ -126,8 +142,9 @@ void SchematicPanel::buildCells() {
     static const char* const kRowCaptions[] = {"ГЭН1", "ГЭН2", "БВС"};
     for (std::size_t r = 0; r < rows_.size(); ++r)
         for (int i = 0; i < rows_[r].size(); ++i)
-            rows_[r][i]->setAccessibleName(QString::fromUtf8(kRowCaptions[r]) + QLatin1Char(' ') +
-                                           QString::number(kReferenceWeights[i]));
+            rows_[r][i]->setAccessibleName(
+                QString::fromUtf8(kRowCaptions[r]) + QLatin1Char(' ') +
+                QString::number(Coder::kReferenceWeights[std::size_t(i)]));
 }
 
 void SchematicPanel::buildSwitches() {
@@ -195,10 +212,30 @@ void SchematicPanel::buildPractice() {
         QString prompt;
     };
     const std::array<LampPlace, 4> lamps{{
-        {"LMDLight1", {147, 370, 254, 35}, Qt::red, true, true, QStringLiteral("Заполнить ЦР")},
-        {"LMDLight2", {147, 370, 254, 35}, Qt::green, false, false, QStringLiteral("ЦР заполнен")},
-        {"LMDLight3", {147, 297, 254, 36}, Qt::red, true, false, QStringLiteral("Заполнить БВС")},
-        {"LMDLight4", {147, 297, 254, 36}, Qt::green, false, false, QStringLiteral("БВС заполнен")},
+        {"LMDLight1",
+         {147, 370, 254, 35},
+         LabStyle::kPromptRed,
+         true,
+         true,
+         QStringLiteral("Заполнить ЦР")},
+        {"LMDLight2",
+         {147, 370, 254, 35},
+         LabStyle::kPromptGreen,
+         false,
+         false,
+         QStringLiteral("ЦР заполнен")},
+        {"LMDLight3",
+         {147, 297, 254, 36},
+         LabStyle::kPromptRed,
+         true,
+         false,
+         QStringLiteral("Заполнить БВС")},
+        {"LMDLight4",
+         {147, 297, 254, 36},
+         LabStyle::kPromptGreen,
+         false,
+         false,
+         QStringLiteral("БВС заполнен")},
     }};
     for (std::size_t i = 0; i < lamps.size(); ++i) {
         lamps_[i] = new Lamp(lamps[i].color, lamps[i].lit, screen_);
@@ -256,7 +293,7 @@ void SchematicPanel::setPracticeTabOrder() {
 }
 
 QWidget* SchematicPanel::referenceCell(Row row, int weight) const {
-    const int index = weightIndex(weight);
+    const int index = Coder::weightIndex(weight);
     return index < 0 ? nullptr : rows_[std::size_t(row)][index];
 }
 
@@ -293,4 +330,24 @@ Picture* SchematicPanel::openSwitch(Row generator) const {
 
 Picture* SchematicPanel::closedSwitch(Row generator) const {
     return switches_[generator == Row::Gen2 ? 3 : 1];
+}
+
+void SchematicPanel::showPrompts(const Practice::Prompts& prompts) {
+    const auto colour = [](Practice::FieldPrompt prompt) {
+        switch (prompt) {
+        case Practice::FieldPrompt::Next:
+            return LabStyle::kPromptRed;
+        case Practice::FieldPrompt::Entered:
+            return LabStyle::kPromptGreen;
+        case Practice::FieldPrompt::None:
+            break;
+        }
+        return LabStyle::kBtnFace;
+    };
+    lamps_[0]->setVisible(prompts.registerRed);
+    lamps_[1]->setVisible(prompts.registerGreen);
+    lamps_[2]->setVisible(prompts.selectorRed);
+    lamps_[3]->setVisible(prompts.selectorGreen);
+    uetField_->setBackground(colour(prompts.uet));
+    static_cast<DigitCell*>(comparator_)->setBackground(colour(prompts.comparator));
 }

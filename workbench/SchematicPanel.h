@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "logic/PracticePrompts.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -61,6 +63,8 @@ public:
     Label* resultLine() const { return resultLine_; }
     Lamp* registerLamp(bool green) const { return green ? lamps_[1] : lamps_[0]; }
     Lamp* selectorLamp(bool green) const { return green ? lamps_[3] : lamps_[2]; }
+    // The entry prompts: which lamps are shown and the colours of U эт and the Comparator.
+    void showPrompts(const Practice::Prompts& prompts);
 
 private:
     QWidget* makeCell(int number, int left, int top);

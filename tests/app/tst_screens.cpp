@@ -159,7 +159,7 @@ void TestScreens::practiceErrorLimit() {
     QCOMPARE(Form6->errorCount(), refused);
     QCOMPARE(Form6->practiceStep(), 0);
     for (int step = 1; step <= 16; ++step) {
-        setCoderState(BuildCodingTrace(1), step);
+        setCoderState(Coder::BuildCodingTrace(1), step);
         click(Form6, "LMDButton1");
     }
     QCOMPARE(textOf(Form6, "Label3"), QStringLiteral("Количество ошибок: %1").arg(refused));
@@ -206,7 +206,7 @@ void TestScreens::practiceCellsAndPrompts() {
     QCOMPARE(prompts(), "234 green red");
     QTest::keyClick(control(Form6, "Edit22"), Qt::Key_Left);
     QCOMPARE(prompts(), "234 green green");
-    setCoderState(BuildCodingTrace(5), 1);
+    setCoderState(Coder::BuildCodingTrace(5), 1);
     click(Form6, "LMDButton1"); // a passed step starts the prompts afresh
     QCOMPARE(prompts(), "1 face face");
     // Passing the end of tact 1 clears X whatever was typed there, and leaves the generator

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "LabTestSupport.h"
 
-#include "logic/StatusLine.h"
+#include "logic/TactSteps.h"
 #include "widgets/RadioGroup.h"
 
 #include <QPlainTextEdit>
@@ -10,6 +10,8 @@
 
 // Two students go through the whole lab, from the title to the closed report, the way a
 // student does: once with the mouse, once with the keyboard alone.
+
+using namespace Knowledge;
 
 namespace {
 
@@ -85,7 +87,7 @@ void answer(Student& student, const KnowledgeTestScreen* screen, bool right) {
 }
 
 // Sets the practice's cells that differ from the coder's state at that step.
-void enterState(Student& student, const TCodingTrace& trace, int step) {
+void enterState(Student& student, const Coder::TCodingTrace& trace, int step) {
     for (const auto& [name, value] : coderCells(trace, step))
         if (shown(Form6, qPrintable(name)) &&
             control<QLineEdit>(Form6, qPrintable(name))->text() != value)
@@ -107,7 +109,7 @@ QStringList notAtZero(const QWidget* screen, const char* kind) {
 
 // The status line the screens share, checked on its own with the lab's rules.
 QString status(bool start, int tact) {
-    return QString::fromStdString(tactStatus(start, tact));
+    return QString::fromStdString(TactSteps::status(start, tact));
 }
 
 struct Mistake {
@@ -227,7 +229,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(textOf(Form5, "Label1"), "Значение Uаим для кодирования = -37.");
     QCOMPARE(textOf(Form5, "Label34"), "-37");
     // Each press shows the coder's state half a tact on, as the practice expects it entered.
-    const TCodingTrace minus37 = BuildCodingTrace(-37);
+    const Coder::TCodingTrace minus37 = Coder::BuildCodingTrace(-37);
     for (int count = 1; count <= 16; ++count) {
         student.use(Form5, "LMDButton2");
         const bool start = count % 2 == 1;
@@ -292,7 +294,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         // Both generator rows until the sign is entered; every cell back at "0".
         QVERIFY(shown(Form6, "Edit3") && shown(Form6, "Edit23") && !shown(Form6, "RzURLLabel1"));
         QCOMPARE(notAtZero(Form6, "Edit"), QStringList());
-        const TCodingTrace trace = BuildCodingTrace(value);
+        const Coder::TCodingTrace trace = Coder::BuildCodingTrace(value);
         for (int step = 1; step <= 16; ++step) {
             enterState(student, trace, step);
             for (const Mistake& mistake : mistakes) {

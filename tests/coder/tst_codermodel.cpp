@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <limits>
 
+using namespace Coder;
+
 namespace {
 
 constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();

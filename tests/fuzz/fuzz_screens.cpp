@@ -56,8 +56,9 @@ void FuzzScreens::monkeysOnEveryScreen() {
             typeText(QApplication::focusWidget() ? QApplication::focusWidget() : target,
                      QString(keys[pick(int(keys.size()))]));
         else if (onPractice && step < 16) // the right entries now and then, so that runs end
-            setCoderState(BuildCodingTrace(control<QLineEdit>(Form9, "Edit1")->text().toInt()),
-                          step + 1);
+            setCoderState(
+                Coder::BuildCodingTrace(control<QLineEdit>(Form9, "Edit1")->text().toInt()),
+                step + 1);
         QCoreApplication::processEvents();
         const QByteArray where =
             "action " + QByteArray::number(action) + " on " + showing().toUtf8();

@@ -4,7 +4,7 @@
 
 #include "logic/FinalTestBank.h"
 #include "logic/IntroTestBank.h"
-#include "logic/StatusLine.h"
+#include "logic/TactSteps.h"
 
 #include <QTest>
 
@@ -15,6 +15,8 @@
 // The lab's rules without a window: the practice's checks, the tests' banks,
 // draws and judging.
 
+using namespace Coder;
+using namespace Knowledge;
 using namespace Practice;
 
 namespace {
@@ -168,7 +170,7 @@ void TestLogic::coderStatePassesEveryStep() {
         values << uaim;
     for (const std::int32_t uaim : values) {
         const TCodingTrace trace = BuildCodingTrace(uaim);
-        for (int step = 1; step <= kLastStep; ++step)
+        for (int step = 1; step <= TactSteps::kCount; ++step)
             QVERIFY2(!firstFailure(trace, step, coderState(trace, step)),
                      qPrintable(QStringLiteral("%1 step %2").arg(uaim).arg(step)));
     }
@@ -295,12 +297,12 @@ void TestLogic::clockSeededDraws() {
 
 // The purpose follows the tact: the sign (1), the segment (2 to 4), the step (5 to 8).
 void TestLogic::statusLines() {
-    QCOMPARE(tactStatus(true, 1), "Начало 1-го такта. Определение знака входного сигнала");
-    QCOMPARE(tactStatus(true, 2),
+    QCOMPARE(TactSteps::status(true, 1), "Начало 1-го такта. Определение знака входного сигнала");
+    QCOMPARE(TactSteps::status(true, 2),
              "Начало 2-го такта. Определение номера сегмента амплитудной характеристики");
-    QCOMPARE(tactStatus(false, 4),
+    QCOMPARE(TactSteps::status(false, 4),
              "Конец 4-го такта. Определение номера сегмента амплитудной характеристики");
-    QCOMPARE(tactStatus(true, 5), "Начало 5-го такта. Определение шага внутри сегмента");
+    QCOMPARE(TactSteps::status(true, 5), "Начало 5-го такта. Определение шага внутри сегмента");
     QCOMPARE(openingStatus(-37),
              "Значение Uаим для кодирования = -37. Начало 1-го такта. Определение знака "
              "входного сигнала");

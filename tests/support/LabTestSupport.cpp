@@ -67,7 +67,7 @@ void type(const QWidget* screen, const char* field, const QString& text) {
     typeText(edit, text);
 }
 
-QList<std::pair<QString, QString>> coderCells(const TCodingTrace& trace, int step) {
+QList<std::pair<QString, QString>> coderCells(const Coder::TCodingTrace& trace, int step) {
     const Practice::Entries state = coderState(trace, step);
     QList<std::pair<QString, QString>> cells;
     const auto add = [&cells](int number, const std::string& text) {
@@ -78,14 +78,14 @@ QList<std::pair<QString, QString>> coderCells(const TCodingTrace& trace, int ste
     for (std::size_t i = 0; i < 11; ++i)
         add(43 + int(i), state.selector[i]);
     cells.append({QStringLiteral("RxCalcEdit1"),
-                  QString::fromStdString(FormatUet(std::abs(*state.uet), trace.positive))});
+                  QString::fromStdString(Coder::FormatUet(std::abs(*state.uet), trace.positive))});
     add(22, state.comparator);
     for (const std::size_t i : {1, 0, 2, 3, 4, 5, 6, 7})
         add(14 + int(i), state.registerCells[i]);
     return cells;
 }
 
-void setCoderState(const TCodingTrace& trace, int step) {
+void setCoderState(const Coder::TCodingTrace& trace, int step) {
     for (const auto& [name, text] : coderCells(trace, step))
         control<QLineEdit>(Form6, qPrintable(name))->setText(text);
 }

@@ -80,6 +80,6 @@ double luminance(const QColor& c);
 // The practice's cells as the coder holds them at step 1..16, in keyboard order: the
 // generator row of the value's polarity, the SegmentSelector row, U эт, the Comparator,
 // then the register X, P, Y .. D.
-QList<std::pair<QString, QString>> coderCells(const TCodingTrace& trace, int step);
+QList<std::pair<QString, QString>> coderCells(const Coder::TCodingTrace& trace, int step);
 // Sets them, as a student who makes no mistake.
-void setCoderState(const TCodingTrace& trace, int step);
+void setCoderState(const Coder::TCodingTrace& trace, int step);

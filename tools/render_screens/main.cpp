@@ -6,10 +6,13 @@
 #include "app/LabFrame.h"
 #include "foundation/ErrorReporter.h"
 #include "foundation/LabStyle.h"
+#include "logic/RandomDraw.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+
+#include <random>
 
 std::vector<ShotEntry>& shotRegistry() {
     static std::vector<ShotEntry> registry;
@@ -32,6 +35,10 @@ int main(int argc, char* argv[]) {
     // A modal box would wait for a click that never comes; say what it would have shown.
     setErrorReporter([](QWidget*, const QString& text, const QString& caption) {
         QTextStream(stderr) << "error box: " << caption << ": " << text << '\n';
+    });
+    // The same draws every time, so two renders of the same sources are the same pictures.
+    setRandomSource([generator = std::mt19937(1)](int n) mutable {
+        return std::uniform_int_distribution<int>(0, n - 1)(generator);
     });
     for (const ShotEntry& entry : shotRegistry())
         if (filter.isEmpty() || entry.name.contains(filter))

@@ -29,23 +29,24 @@ QString cell(int number) {
 
 // Sets the cells to the coder's state at a practice step, straight into the texts (no
 // keys, so no prompts), and presses "Далее >>".
-void passStep(const TCodingTrace& trace, int step) {
-    const TTactRecord& record = trace.tacts[std::size_t((step + 1) / 2 - 1)];
+void passStep(const Coder::TCodingTrace& trace, int step) {
+    const Coder::TTactRecord& record = trace.tacts[std::size_t((step + 1) / 2 - 1)];
     const bool start = step % 2 == 1;
     const std::uint8_t reg = start ? record.registerDuring : record.registerAfter;
-    const TReferenceSet& on = start ? record.referencesDuring : record.referencesAfter;
+    const Coder::TReferenceSet& on = start ? record.referencesDuring : record.referencesAfter;
     for (int tact = 1; tact <= 8; ++tact)
-        find<QLineEdit>(Form6, cell(13 + tact))->setText(QString::number(registerBit(reg, tact)));
-    for (std::size_t i = 0; i < kReferenceWeights.size(); ++i)
+        find<QLineEdit>(Form6, cell(13 + tact))
+            ->setText(QString::number(Coder::registerBit(reg, tact)));
+    for (std::size_t i = 0; i < Coder::kReferenceWeights.size(); ++i)
         find<QLineEdit>(Form6, cell(43 + int(i)))
-            ->setText(on.contains(kReferenceWeights[i]) ? QStringLiteral("1")
-                                                        : QStringLiteral("0"));
+            ->setText(on.contains(Coder::kReferenceWeights[i]) ? QStringLiteral("1")
+                                                               : QStringLiteral("0"));
     if (start)
         find<QLineEdit>(Form6, QStringLiteral("Edit22"))
             ->setText(QString(QChar::fromLatin1(record.comparatorOutput)));
     find<NumericField>(Form6, QStringLiteral("RxCalcEdit1"))
         ->setText(QString::fromStdString(
-            FormatUet(start ? record.uetDuring : record.uetAfter, trace.positive)));
+            Coder::FormatUet(start ? record.uetDuring : record.uetAfter, trace.positive)));
     find<QPushButton>(Form6, QStringLiteral("LMDButton1"))->click();
 }
 
@@ -67,7 +68,7 @@ const RegisterShots practiceShots(QStringLiteral("practice"), [](const ShotConte
     Q_EMIT find<LinkLabel>(Form9, QStringLiteral("RzURLLabel3"))->clicked();
     context.save(Form6, QStringLiteral("practice_start"));
 
-    const TCodingTrace trace = BuildCodingTrace(-37);
+    const Coder::TCodingTrace trace = Coder::BuildCodingTrace(-37);
     for (int step = 1; step <= 6; ++step)
         passStep(trace, step);
     // Start of tact 4: register touched first, so the selector lamp is red.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "logic/StatusLine.h"
+#include "logic/TactSteps.h"
 
-std::string tactStatus(bool start, int tact) {
+namespace TactSteps {
+
+std::string status(bool start, int tact) {
     const char* purpose = tact == 1 ? "Определение знака входного сигнала"
                           : tact <= 4 ? "Определение номера сегмента амплитудной характеристики"
                                       : "Определение шага внутри сегмента";
@@ -12,3 +14,5 @@ std::string tactStatus(bool start, int tact) {
 std::string valueStatus(std::int32_t uaim) {
     return "Значение Uаим для кодирования = " + std::to_string(uaim);
 }
+
+} // namespace TactSteps
