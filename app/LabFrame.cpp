@@ -12,8 +12,10 @@
 #include "screens/Unit9.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -27,19 +29,7 @@ constexpr std::array<std::pair<int, int>, 1> kWaysBack{{{6, 9}}};
 
 } // namespace
 
-LabFrame::LabFrame()
-    : form1_(createForm(Form1, "Form1")), form2_(createForm(Form2, "Form2")),
-      form3_(createForm(Form3, "Form3")), form4_(createForm(Form4, "Form4")),
-      form5_(createForm(Form5, "Form5")), form8_(createForm(Form8, "Form8")),
-      form6_(createForm(Form6, "Form6")), form7_(createForm(Form7, "Form7")),
-      form9_(createForm(Form9, "Form9")) {
-    linkTheChain();
-    // The two values that cross screens, read when they are needed.
-    form6_->setValueSource([input = form9_.get()] { return input->valueText(); });
-    form8_->setStudentsSource([registration = form7_.get()] {
-        return TForm8::Students{registration->firstStudent(), registration->secondStudent()};
-    });
-}
+LabFrame::LabFrame() : form1_(createForm(Form1, 1)) {}
 
 LabFrame::~LabFrame() {
     // The screens go in reverse order of creation with the members; the program-wide
@@ -55,11 +45,30 @@ LabFrame::~LabFrame() {
     Form9 = nullptr;
 }
 
-template <typename Form>
-std::unique_ptr<Form> LabFrame::createForm(Form*& global, const char* name) {
+void LabFrame::createScreens() {
+    if (form2_)
+        return;
+    form2_ = createForm(Form2, 2);
+    form3_ = createForm(Form3, 3);
+    form4_ = createForm(Form4, 4);
+    form5_ = createForm(Form5, 5);
+    form8_ = createForm(Form8, 8);
+    form6_ = createForm(Form6, 6);
+    form7_ = createForm(Form7, 7);
+    form9_ = createForm(Form9, 9);
+    // The two values that cross screens, read when they are needed.
+    form6_->setValueSource([input = form9_.get()] { return input->valueText(); });
+    form8_->setStudentsSource([registration = form7_.get()] {
+        return TForm8::Students{registration->firstStudent(), registration->secondStudent()};
+    });
+}
+
+template <typename Form> std::unique_ptr<Form> LabFrame::createForm(Form*& global, int number) {
     auto form = std::make_unique<Form>();
-    form->setObjectName(QString::fromLatin1(name));
+    form->setObjectName(QStringLiteral("Form%1").arg(number));
     connect(form.get(), &LabScreen::closed, this, &LabFrame::endProgram);
+    connect(form.get(), &LabScreen::goOnRequested, this, [this, number] { goOn(number); });
+    connect(form.get(), &LabScreen::goBackRequested, this, [this, number] { goBack(number); });
     global = form.get();
     return form;
 }
@@ -71,31 +80,44 @@ LabScreen* LabFrame::screen(int number) const {
     return screens[std::size_t(number - 1)];
 }
 
-void LabFrame::linkTheChain() {
-    for (std::size_t i = 0; i + 1 < kForwardPath.size(); ++i) {
-        LabScreen* from = screen(kForwardPath[i]);
-        LabScreen* to = screen(kForwardPath[i + 1]);
-        connect(from, &LabScreen::goOnRequested, this, [this, from, to] { follow(from, to); });
-    }
-    for (const auto& [fromNumber, toNumber] : kWaysBack) {
-        LabScreen* from = screen(fromNumber);
-        LabScreen* to = screen(toNumber);
-        connect(from, &LabScreen::goBackRequested, this, [this, from, to] { follow(from, to); });
-    }
+void LabFrame::goOn(int from) {
+    const auto at = std::find(kForwardPath.begin(), kForwardPath.end(), from);
+    if (at != kForwardPath.end() && at + 1 != kForwardPath.end())
+        follow(from, *(at + 1));
 }
 
-void LabFrame::follow(LabScreen* from, LabScreen* to) {
-    from->hide();
-    to->showScreen();
+void LabFrame::goBack(int from) {
+    for (const auto& [back, to] : kWaysBack)
+        if (back == from)
+            follow(from, to);
+}
+
+void LabFrame::follow(int from, int to) {
+    createScreens();
+    screen(from)->hide();
+    screen(to)->showScreen();
 }
 
 void LabFrame::start() {
+    form1_->installEventFilter(this);
     form1_->showScreen();
-    // Once the title is up, the screens draw ahead what their first showing would wait for.
-    QTimer::singleShot(kPrepareDelayMs, this, [this] {
-        for (int number = 2; number <= 9; ++number)
-            screen(number)->prepare();
-    });
+}
+
+bool LabFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form1_.get() && event->type() == QEvent::Paint) {
+        form1_->removeEventFilter(this);
+        // After the paint has gone out: the title is up before anything else is built.
+        QTimer::singleShot(0, this, [this] {
+            createScreens();
+            // While the students read the title, the screens draw ahead what their first
+            // showing would wait for.
+            QTimer::singleShot(kPrepareDelayMs, this, [this] {
+                for (int number = 2; number <= 9; ++number)
+                    screen(number)->prepareAhead();
+            });
+        });
+    }
+    return false;
 }
 
 void LabFrame::endProgram() {

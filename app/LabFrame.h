@@ -20,6 +20,10 @@ class TForm9;
 // screen only asks to go on or back, and the frame hides it and shows the next. It hands
 // over the two values one screen reads from another, and ends the program when any screen
 // is closed.
+//
+// The title alone is built before it is first shown, so the lab comes up as fast as a bare
+// window; the other eight follow in the creation order right after its first paint, or at
+// once should anything need them sooner.
 class LabFrame : public QObject {
     Q_OBJECT
 public:
@@ -28,17 +32,23 @@ public:
 
     // Shows the main window, the title screen.
     void start();
+    // Creates the screens after the title, once; the frame does so itself after start().
+    void createScreens();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Long enough for the title to be drawn, far shorter than the way to a coder screen.
     static constexpr int kPrepareDelayMs = 300;
 
-    template <typename Form> std::unique_ptr<Form> createForm(Form*& global, const char* name);
+    template <typename Form> std::unique_ptr<Form> createForm(Form*& global, int number);
     // Form1 ... Form9 by number.
     LabScreen* screen(int number) const;
-    void linkTheChain();
+    void goOn(int from);
+    void goBack(int from);
     // Hides one screen and shows the other.
-    void follow(LabScreen* from, LabScreen* to);
+    void follow(int from, int to);
     // The close rule: close the main window and end the application with exit code 0.
     void endProgram();
 

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 
@@ -109,13 +110,27 @@ void LabScreen::orderTabChain() {
     setFocusPolicy(policy);
 }
 
-void LabScreen::showScreen() {
-    // Every control exists by the first showing; the answer options that come and go later
-    // take their place beside their frame.
+void LabScreen::prepareAhead() {
+    create();
+    orderTabChainOnce();
+    ensurePolished();
+    // Drawing one pixel delivers the sizes the hidden controls are still waiting for.
+    QPixmap pixel(1, 1);
+    render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
+    prepare();
+}
+
+void LabScreen::orderTabChainOnce() {
+    // Every control exists by now; the answer options that come and go later take their
+    // place beside their frame.
     if (!tabChainOrdered_) {
         tabChainOrdered_ = true;
         orderTabChain();
     }
+}
+
+void LabScreen::showScreen() {
+    orderTabChainOnce();
     FormShow();
     if (border_ == Border::Fixed) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -19,8 +19,9 @@ public:
     // never on window-system events such as un-minimising or a closed message box.
     void showScreen();
 
-    // Work the screen can do before it is first shown, while the students are elsewhere.
-    virtual void prepare() {}
+    // Gets the screen ready to come up at once, before it is first shown, while the students
+    // are elsewhere: its window in the window system and whatever prepare() does.
+    void prepareAhead();
 
     // The control takes the keyboard focus after all the others of its screen (links do).
     static void placeLastInTabOrder(QWidget* control);
@@ -40,6 +41,8 @@ Q_SIGNALS:
 protected:
     virtual void FormShow() {}
     virtual void FormActivate() {}
+    // The screen's own work ahead of its first showing.
+    virtual void prepare() {}
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -47,6 +50,7 @@ private:
     // Moves the controls placed last to the end of the tab chain, keeping the order of
     // the others.
     void orderTabChain();
+    void orderTabChainOnce();
 
     Border border_;
     bool tabChainOrdered_ = false;

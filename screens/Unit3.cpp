@@ -8,6 +8,7 @@
 #include "workbench/SchematicDrawing.h"
 
 #include <QFile>
+#include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -113,21 +114,38 @@ TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QS
 void TForm3::prepare() {
     for (Picture* figure : {Image1, Image2, Image3})
         figure->prepare();
+    loadTexts();
+    openAtTheEnd();
+    // Drawn once out of sight: the first look at the reader then finds every glyph of its
+    // texts ready.
+    QPixmap ahead(size());
+    render(&ahead);
 }
 
-void TForm3::FormActivate() {
-    // The texts wait for the first look at the reader, so start-up does not pay for them.
-    // They go in once the blocks are visible, which their line count needs to come out
-    // right, and before anything is painted; only then has the scroll area its real
-    // viewport and range too. Later showings keep wherever the students left the column.
-    if (opened_)
+void TForm3::loadTexts() {
+    if (textsLoaded_)
         return;
-    opened_ = true;
+    textsLoaded_ = true;
+    // Here after prepareAhead() has given the hidden blocks their sizes, or when shown: the
+    // text is laid out once, at the block's width.
     RzRichEdit1->setText(loadTheoryText(QStringLiteral("block1")));
     RzRichEdit11->setText(loadTheoryText(QStringLiteral("block11")));
     RzRichEdit2->setText(loadTheoryText(QStringLiteral("block2")));
     RzRichEdit3->setText(loadTheoryText(QStringLiteral("block3")));
+}
+
+void TForm3::openAtTheEnd() {
+    if (opened_)
+        return;
+    opened_ = true;
     ScrollBox1->verticalScrollBar()->setValue(kStoredScrollTop);
+}
+
+void TForm3::FormActivate() {
+    // Usually done ahead, while the students read the title. Later showings keep wherever
+    // the students left the column.
+    loadTexts();
+    openAtTheEnd();
 }
 
 void TForm3::RzURLLabel1Click() {

@@ -24,6 +24,10 @@ protected:
 
 private:
     void RzURLLabel1Click();
+    // The four texts, once, laid out at the width of their blocks.
+    void loadTexts();
+    // The column at its stored place, the end, the first time only.
+    void openAtTheEnd();
 
     QScrollArea* ScrollBox1;
     ReadOnlyText* RzRichEdit1;
@@ -35,6 +39,7 @@ private:
     ReadOnlyText* RzRichEdit3;
     LinkLabel* RzURLLabel1;
 
+    bool textsLoaded_ = false;
     bool opened_ = false;
 };
 

@@ -14,7 +14,7 @@ void Label::setText(const QString& text) {
     QLabel::setText(text);
     setAccessibleName(text);
     if (isVisible())
-        adjustSize();
+        fitText();
     else
         sizePending_ = true;
 }
@@ -22,9 +22,15 @@ void Label::setText(const QString& text) {
 void Label::showEvent(QShowEvent* event) {
     if (sizePending_) {
         sizePending_ = false;
-        adjustSize();
+        fitText();
     }
     QLabel::showEvent(event);
+}
+
+void Label::fitText() {
+    // A label given a fixed size keeps it: there is nothing to measure.
+    if (minimumSize() != maximumSize())
+        adjustSize();
 }
 
 void Label::setTextColor(const QColor& color) {

@@ -21,5 +21,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitText();
+
     bool sizePending_ = false;
 };

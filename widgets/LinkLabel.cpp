@@ -60,10 +60,10 @@ void LinkLabel::activate() {
 }
 
 void LinkLabel::showEvent(QShowEvent* event) {
-    if (sizePending_) {
-        sizePending_ = false;
+    // Measured when first shown, unless it was given a fixed size.
+    if (sizePending_ && minimumSize() != maximumSize())
         adjustSize();
-    }
+    sizePending_ = false;
     QLabel::showEvent(event);
 }
 

@@ -3,6 +3,8 @@
 
 #include "foundation/LabStyle.h"
 
+#include <QKeyEvent>
+
 ReadOnlyText::ReadOnlyText(const QFont& font, const QColor& background, QWidget* parent)
     : QPlainTextEdit(parent) {
     setReadOnly(true);
@@ -19,4 +21,14 @@ ReadOnlyText::ReadOnlyText(const QFont& font, const QColor& background, QWidget*
 
 void ReadOnlyText::setText(const QString& text) {
     document()->setPlainText(text);
+    // A text to read: no caret stands against it, at its end least of all, until the reader
+    // moves one.
+    moveCursor(QTextCursor::Start);
+    setCursorWidth(0);
+}
+
+void ReadOnlyText::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab)
+        setCursorWidth(1);
+    QPlainTextEdit::keyPressEvent(event);
 }

@@ -41,6 +41,7 @@ private Q_SLOTS:
         draws_.emplace().setFallback(0);
         errors_.emplace();
         frame_.emplace();
+        frame_->createScreens();
         control<QLineEdit>(Form9, "Edit1")->setText(QStringLiteral("5")); // the practice's value
     }
     void cleanup() {

@@ -30,6 +30,7 @@ void FuzzScreens::monkeysOnEveryScreen() {
     const auto restore = qScopeGuard([&previous] { setRandomSource(std::move(previous)); });
     ErrorCapture errors;
     LabFrame frame;
+    frame.createScreens();
     control<QLineEdit>(Form9, "Edit1")->setText(QString::number(pick(4001) - 2000));
     frame.start();
     Form1->hide();

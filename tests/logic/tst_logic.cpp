@@ -58,18 +58,22 @@ std::string codeOf(int uaim) {
     return binary(BuildCodingTrace(uaim).codeWord, 8);
 }
 
-// The level a code word stands for: the lowest magnitude that the coder gives that word.
-std::string levelOf(const std::string& code) {
+// The level a code word stands for: the lowest magnitude that the coder gives that word; a
+// decoder adds one step of its segment as the correction, and here a step is 2 mV.
+std::string levelOf(const std::string& code, bool decoded = false) {
     const unsigned word = std::stoul(code, nullptr, 2);
     int magnitude = 0;
     while ((BuildCodingTrace(magnitude).codeWord & 0x7F) != (word & 0x7F))
         ++magnitude;
+    if (decoded)
+        magnitude = 2 * (magnitude + BuildCodingTrace(magnitude).step);
     return (word & 0x80 ? "" : "-") + std::to_string(magnitude);
 }
 
 // The key a rule gives for a question, from the value its text shows: "option 2",
 // "number 0.128", "2^m-1", "segment", "natural code", "symmetric code", "width", "level of
-// the code", "code of the value", "code of U0/delta", or a list of the keys themselves.
+// the code", "decoded", "code of the value", "code of U0/delta", or a list of the keys
+// themselves.
 std::string expectedKey(const QString& rule, const Question& q, std::size_t variant) {
     const auto value = [&q](const char* marker) {
         return int(std::lround(numberAfter(q.text, marker)));
@@ -85,6 +89,8 @@ std::string expectedKey(const QString& rule, const Question& q, std::size_t vari
         return std::to_string(binary(unsigned(value("равным ")), 0).size());
     if (rule == QLatin1String("level of the code"))
         return levelOf(std::to_string(value("кодера ")));
+    if (rule == QLatin1String("decoded"))
+        return levelOf(std::to_string(value("группы ")), true);
     if (rule == QLatin1String("code of the value"))
         return codeOf(q.text.find("Uаим=") != std::string::npos ? value("Uаим=") : value("равна "));
     if (rule == QLatin1String("code of U0/delta"))
@@ -229,7 +235,7 @@ void TestLogic::everyKeyFollowsFromItsQuestionAndIsJudged_data() {
     row("final 6", false, 6, 0, 5, "code of the value");
     row("final 7", false, 7, 0, 1, "option 2");
     row("final 8", false, 8, 0, 6, "code of the value");
-    row("final 9", false, 9, 0, 5, "1728 876 184 -796 -184"); // a decoder's output, as given
+    row("final 9", false, 9, 0, 5, "decoded");
     row("final 10", false, 10, 0, 4, "code of U0/delta");
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/NumericField.h"
 #include "widgets/Picture.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/ReadOnlyText.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void labelGrowsToItsText();
     void radioGroup();
     void picturesKeepTheirOwnDrawing();
+    void readOnlyTextHasNoCaretUntilMoved();
 };
 
 void TestWidgets::numericFieldShowsWhatItReads_data() {
@@ -167,6 +169,22 @@ void TestWidgets::picturesKeepTheirOwnDrawing() {
         {8, 8}, +[](QPainter& p) { p.fillRect(0, 0, 8, 8, Qt::blue); }, nullptr);
     QCOMPARE(red.grab().toImage().pixelColor(4, 4), QColor(Qt::red));
     QCOMPARE(blue.grab().toImage().pixelColor(4, 4), QColor(Qt::blue));
+}
+
+// A question comes up without a caret against its last digit; a reader who moves through
+// the text by keyboard gets one, and Tab only passes by.
+void TestWidgets::readOnlyTextHasNoCaretUntilMoved() {
+    ReadOnlyText text(LabStyle::sans(13), Qt::white, nullptr);
+    text.setText(QStringLiteral("Разрядность кода m=11"));
+    QCOMPARE(text.textCursor().position(), 0);
+    QCOMPARE(text.cursorWidth(), 0);
+    QTest::keyClick(&text, Qt::Key_Tab);
+    QCOMPARE(text.cursorWidth(), 0);
+    QTest::keyClick(&text, Qt::Key_End);
+    QVERIFY(text.cursorWidth() > 0);
+    QCOMPARE(text.textCursor().position(), 21);
+    text.setText(QStringLiteral("m=9"));
+    QCOMPARE(text.cursorWidth(), 0);
 }
 
 QTEST_MAIN(TestWidgets)

@@ -13,6 +13,7 @@ namespace {
 void showAt(const ShotContext& context, int value, int count, const QString& name) {
     setRandomSource([value](int) { return value + 2000; });
     LabFrame frame;
+    frame.createScreens();
     Form5->showScreen();
     auto* button = Form5->findChild<QPushButton*>(QStringLiteral("LMDButton2"));
     for (int i = 0; i < count; ++i)

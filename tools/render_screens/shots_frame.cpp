@@ -11,6 +11,7 @@ namespace {
 
 const RegisterShots frameShots(QStringLiteral("frame"), [](const ShotContext& context) {
     LabFrame frame;
+    frame.createScreens();
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* screen = qobject_cast<LabScreen*>(widget);
         if (!screen)

@@ -57,6 +57,7 @@ void touch(const QString& control, Qt::Key key) {
 
 const RegisterShots practiceShots(QStringLiteral("practice"), [](const ShotContext& context) {
     LabFrame frame;
+    frame.createScreens();
     const ErrorReporter previous =
         setErrorReporter([](QWidget*, const QString& text, const QString& caption) {
             QTextStream(stderr) << "refused: " << caption << ": " << text << '\n';

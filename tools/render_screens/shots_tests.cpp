@@ -56,6 +56,7 @@ void answerUpTo(QWidget* screen, int question) {
 
 const RegisterShots introShots(QStringLiteral("intro"), [](const ShotContext& context) {
     LabFrame frame;
+    frame.createScreens();
     CountingDraws draws(1);
     Form4->showScreen();
     context.save(Form4, QStringLiteral("intro_1_instructions"));
@@ -74,6 +75,7 @@ const RegisterShots introShots(QStringLiteral("intro"), [](const ShotContext& co
 
 const RegisterShots finalShots(QStringLiteral("final"), [](const ShotContext& context) {
     LabFrame frame;
+    frame.createScreens();
     CountingDraws draws(2);
     Form7->findChild<QLineEdit*>(QStringLiteral("Edit1"))
         ->setText(QStringLiteral("Иванов Иван Иванович"));

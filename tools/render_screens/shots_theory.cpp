@@ -22,9 +22,11 @@ void saveAlone(const ShotContext& context, LabScreen* screen, const QString& nam
 
 const RegisterShots theoryShots(QStringLiteral("theory"), [](const ShotContext& context) {
     LabFrame frame;
+    frame.createScreens();
     saveAlone(context, Form1, QStringLiteral("theory_title"));
     saveAlone(context, Form2, QStringLiteral("theory_procedure"));
 
+    Form3->prepareAhead(); // as the frame has it done while the title is up
     Form3->showScreen();
     context.save(Form3, QStringLiteral("theory_reader_opened"));
     QScrollBar* bar =
