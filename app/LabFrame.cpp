@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/LabFrame.h"
 
+#include "app/ResultKeeper.h"
+
 #include "screens/Unit1.h"
 #include "screens/Unit2.h"
 #include "screens/Unit3.h"
@@ -61,6 +63,24 @@ void LabFrame::createScreens() {
     form8_->setStudentsSource([registration = form7_.get()] {
         return TForm8::Students{registration->firstStudent(), registration->secondStudent()};
     });
+    keepResults();
+}
+
+void LabFrame::keepResults() {
+    keeper_ = std::make_unique<ResultKeeper>();
+    ResultKeeper* keeper = keeper_.get();
+    connect(form4_.get(), &TForm4::testFinished, keeper,
+            [keeper, intro = form4_.get()] { keeper->introFinished(intro->run()); });
+    connect(form6_.get(), &TForm6::runFinished, keeper, &ResultKeeper::practiceFinished);
+    connect(form8_.get(), &TForm8::testFinished, keeper,
+            [keeper, final = form8_.get(), registration = form7_.get()] {
+                keeper->finalFinished(final->run(), registration->firstStudent(),
+                                      registration->secondStudent(), final);
+            });
+    connect(form8_.get(), &TForm8::saveReportRequested, keeper,
+            [keeper, final = form8_.get()] { keeper->saveReport(final); });
+    connect(form8_.get(), &TForm8::printReportRequested, keeper,
+            [keeper, final = form8_.get()] { keeper->printReport(final); });
 }
 
 template <typename Form> std::unique_ptr<Form> LabFrame::createForm(Form*& global, int number) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 class LabScreen;
+class ResultKeeper;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -18,8 +19,8 @@ class TForm9;
 // The composition root. Creates the nine screens hidden, in the lab's fixed order, sets the
 // program-wide Form1 ... Form9 and owns them until the program ends. It owns the chain: a
 // screen only asks to go on or back, and the frame hides it and shows the next. It hands
-// over the two values one screen reads from another, and ends the program when any screen
-// is closed.
+// over the two values one screen reads from another, passes what the screens announce of a
+// finished lab to the keeper of results, and ends the program when any screen is closed.
 //
 // The title alone is built before it is first shown, so the lab comes up as fast as a bare
 // window; the other eight follow in the creation order right after its first paint, or at
@@ -45,6 +46,8 @@ private:
     template <typename Form> std::unique_ptr<Form> createForm(Form*& global, int number);
     // Form1 ... Form9 by number.
     LabScreen* screen(int number) const;
+    // What the screens announce of a finished lab goes to the keeper of results.
+    void keepResults();
     void goOn(int from);
     void goBack(int from);
     // Hides one screen and shows the other.
@@ -53,6 +56,7 @@ private:
     void endProgram();
 
     bool ending_ = false;
+    std::unique_ptr<ResultKeeper> keeper_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;

@@ -97,10 +97,12 @@ void KnowledgeTestScreen::LMDButton1Click() {
         return;
     }
     const int judged = test_.run().QuestionNo - 1;
-    if (judged < Knowledge::kQuestionCount)
+    if (judged < Knowledge::kQuestionCount) {
         putUpQuestion(judged + 1);
-    else
+    } else {
         showResults();
+        Q_EMIT testFinished();
+    }
 }
 
 void KnowledgeTestScreen::RzURLLabel2Click() {

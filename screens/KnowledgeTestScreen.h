@@ -26,6 +26,8 @@ public:
     int questionNo() const { return test_.run().QuestionNo; }
     // The question on the screen, with its key.
     const Knowledge::Question& currentQuestion() const { return test_.question(); }
+    // The run on the screen, its results counted once it is finished.
+    const Knowledge::TestRun& run() const { return test_.run(); }
 
     // Where the two tests place or dress the shared controls differently.
     struct Layout {
@@ -37,6 +39,10 @@ public:
         QPoint label4, label5, label6;
         QString repeatCaption;
     };
+
+Q_SIGNALS:
+    // The tenth answer has been judged and the results are on the screen.
+    void testFinished();
 
 protected:
     KnowledgeTestScreen(const QString& caption, QSize clientSize, const Layout& layout,

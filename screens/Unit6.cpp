@@ -176,6 +176,7 @@ void TForm6::finishRun() {
     setShown(panel_.allRowCells(), false);
     Label3->setText(toQString(Practice::errorCountText(ErrorCount)));
     Label3->show();
+    Q_EMIT runFinished(PracticeUaim, ErrorCount);
 }
 
 void TForm6::RzURLLabel1Click() {

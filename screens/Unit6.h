@@ -33,6 +33,10 @@ public:
     // Where the value to code is typed; read each time the screen is activated.
     void setValueSource(std::function<QString()> source) { valueSource_ = std::move(source); }
 
+Q_SIGNALS:
+    // A run is finished: the value coded and the presses refused.
+    void runFinished(std::int32_t value, int errors);
+
 protected:
     void FormActivate() override;
     void prepare() override;

@@ -8,6 +8,7 @@
 #include "widgets/ReadOnlyText.h"
 
 #include <QGroupBox>
+#include <QShortcut>
 
 TForm8* Form8 = nullptr;
 
@@ -51,6 +52,24 @@ TForm8::TForm8()
     Label3 = makeLabel(this, "Label3", {224, 256}, QString(), report);
     for (Label* hidden : {Label7, Label1, Label2, Label3})
         hidden->hide();
+
+    // The report leaves the lab: as a file and on paper, below the names.
+    saveReportLink_ =
+        makeLink(this, "saveReportLink", {224, 296}, QStringLiteral("Сохранить отчёт…"));
+    printReportLink_ = makeLink(this, "printReportLink", {400, 296}, QStringLiteral("Печать…"));
+    const std::pair<LinkLabel*, QKeySequence::StandardKey> actions[] = {
+        {saveReportLink_, QKeySequence::Save}, {printReportLink_, QKeySequence::Print}};
+    for (const auto& [link, keys] : actions) {
+        link->hide();
+        link->setAccessibleDescription(QKeySequence(keys).toString(QKeySequence::NativeText));
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, link, [link = link] {
+            if (link->isVisible())
+                link->activate();
+        });
+    }
+    connect(saveReportLink_, &LinkLabel::clicked, this, &TForm8::saveReportRequested);
+    connect(printReportLink_, &LinkLabel::clicked, this, &TForm8::printReportRequested);
 }
 
 void TForm8::FormShow() {
@@ -67,6 +86,8 @@ void TForm8::FormShow() {
     for (Label* summary : {Label4, Label5, Label6, Label7, Label1, Label2, Label3})
         summary->hide();
     RzURLLabel2->hide();
+    saveReportLink_->hide();
+    printReportLink_->hide();
     Panel1->hide();
     LMDGroupBox1->show();
     LMDRadioGroup1->show();
@@ -117,4 +138,6 @@ void TForm8::showResults() {
         toQString(Knowledge::FinalTestBank::studentsHeading(students.second.toStdString())));
 
     RzURLLabel2->show();
+    saveReportLink_->show();
+    printReportLink_->show();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Label;
+class LinkLabel;
 
 // Final test: ten questions on the coder with word, digits and choice answers, starting at
 // once, then a report with the scores and the names of the students who did the work.
@@ -22,6 +23,11 @@ public:
         studentsSource_ = std::move(source);
     }
 
+Q_SIGNALS:
+    // "Сохранить отчёт…" or Ctrl+S, "Печать…" or Ctrl+P, on the report.
+    void saveReportRequested();
+    void printReportRequested();
+
 protected:
     void FormShow() override;
     void putUpQuestion(int n) override;
@@ -35,6 +41,8 @@ private:
     Label* Label1;
     Label* Label2;
     Label* Label3;
+    LinkLabel* saveReportLink_;
+    LinkLabel* printReportLink_;
     std::function<Students()> studentsSource_;
 };
 

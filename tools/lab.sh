@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 mode=${1:-run}
 packages=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 case "$mode" in
-test) packages+=(xvfb python3 python3-xlib) ;;
+test) packages+=(xvfb python3 python3-xlib poppler-utils) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 missing=()

@@ -4,8 +4,12 @@
 #include "logic/TactSteps.h"
 #include "widgets/RadioGroup.h"
 
+#include "app/ResultKeeper.h"
+
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTimer>
 
 // Two students go through the whole lab, from the title to the closed report, the way a
@@ -139,6 +143,8 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     Student student(keyboard);
     ScriptedDraws draws;
     ErrorCapture errors;
+    const ResultsJournal journal;
+    QFile::remove(journal.path());
     LabFrame frame;
     frame.start();
     QCOMPARE(showing(), "Form1");
@@ -342,6 +348,24 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(textOf(Form8, "Label3"), "Петрова Анна Сергеевна");
     QVERIFY(shown(Form8, "Label3"));
     QCOMPARE(draws.remaining(), 0);
+    // The result leaves the lab: a line in the journal with the last intro test and coding
+    // run; the report saved by its link and printed by its key.
+    QCOMPARE(journalLines(journal).size(), 3);
+    QCOMPARE(lastJournalEntry(journal).mid(1),
+             QStringList({"Иванов Иван Иванович", "Петрова Анна Сергеевна", "10", "7", "2 5 9",
+                          "1000", "0"}));
+    QTemporaryDir dir;
+    ResultKeeper::setDialogs({[&dir](QWidget*, const QString&) { return dir.filePath("отчёт"); },
+                              [&dir](QWidget*, QPrinter& printer) {
+                                  printer.setOutputFileName(dir.filePath("печать.pdf"));
+                                  return true;
+                              }});
+    student.use(Form8, "saveReportLink");
+    QTest::keyClick(Form8, Qt::Key_P, Qt::ControlModifier);
+    for (const char* file : {"отчёт.pdf", "печать.pdf"})
+        QVERIFY(pdfText(dir.filePath(QString::fromUtf8(file)))
+                    .contains("Итоговый тест: правильных ответов 7, неправильных 3 Ошибки в "
+                              "вопросах: 2 5 9"));
     // Once more, all right, after the second name has gone: one name, the singular heading.
     control<QLineEdit>(Form7, "Edit2")->clear();
     draws.push({0, 1, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0});

@@ -7,15 +7,26 @@
 #include "foundation/LabScreen.h"
 #include "foundation/LabStyle.h"
 
+#include "app/ResultKeeper.h"
+
+#include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <cmath>
 
 void prepareLab() {
     static const bool styled = (LabStyle::setUpApplication(*qApp), true);
     Q_UNUSED(styled);
+    // The journal goes to a folder of this test program's own, and no dialog waits for an
+    // answer.
+    static const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    ResultKeeper::setDialogs({[](QWidget*, const QString&) { return QString(); },
+                              [](QWidget*, QPrinter&) { return false; }});
     // The offscreen platform's notices of what it cannot do are no faults of the lab.
     QTest::failOnWarning(
         QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
@@ -88,6 +99,29 @@ QList<std::pair<QString, QString>> coderCells(const Coder::TCodingTrace& trace, 
 void setCoderState(const Coder::TCodingTrace& trace, int step) {
     for (const auto& [name, text] : coderCells(trace, step))
         control<QLineEdit>(Form6, qPrintable(name))->setText(text);
+}
+
+QString pdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return QStringLiteral("pdftotext failed on ") + path;
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+QStringList journalLines(const ResultsJournal& journal) {
+    QFile file(journal.path());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+}
+
+QStringList lastJournalEntry(const ResultsJournal& journal) {
+    const QStringList lines = journalLines(journal);
+    QStringList fields;
+    for (const std::string& field : Record::csvFields(lines.value(lines.size() - 2).toStdString()))
+        fields << QString::fromStdString(field);
+    return fields;
 }
 
 int darkest(QWidget* widget) {

@@ -4,6 +4,7 @@
 #include "ScriptedDraws.h"
 
 #include "app/LabFrame.h"
+#include "app/ResultsJournal.h"
 #include "coder/CoderModel.h"
 #include "foundation/ErrorReporter.h"
 #include "screens/Unit1.h"
@@ -76,6 +77,12 @@ void type(const QWidget* screen, const char* field, const QString& text);
 // of a colour, as contrast ratios are reckoned.
 int darkest(QWidget* widget);
 double luminance(const QColor& c);
+
+// The text of a PDF as a reader sees it, blanks run together.
+QString pdfText(const QString& path);
+// The lines of a journal, and the last line's fields.
+QStringList journalLines(const ResultsJournal& journal);
+QStringList lastJournalEntry(const ResultsJournal& journal);
 
 // The practice's cells as the coder holds them at step 1..16, in keyboard order: the
 // generator row of the value's polarity, the SegmentSelector row, U эт, the Comparator,

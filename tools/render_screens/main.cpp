@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <random>
@@ -32,6 +33,8 @@ int main(int argc, char* argv[]) {
     ShotContext context{args.size() > 1 ? args[1] : QStringLiteral("shots")};
     const QString filter = args.size() > 2 ? args[2] : QString();
     QDir().mkpath(context.directory);
+    // A finished test writes its journal line where the tests' go, not into the user's.
+    QStandardPaths::setTestModeEnabled(true);
     // A modal box would wait for a click that never comes; say what it would have shown.
     setErrorReporter([](QWidget*, const QString& text, const QString& caption) {
         QTextStream(stderr) << "error box: " << caption << ": " << text << '\n';

@@ -4,6 +4,7 @@
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
+#include "app/ResultKeeper.h"
 #include "logic/RandomDraw.h"
 #include "screens/Unit4.h"
 #include "screens/Unit7.h"
@@ -13,6 +14,7 @@
 #include "widgets/RadioGroup.h"
 #include "widgets/UnitPicture.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +94,13 @@ const RegisterShots finalShots(QStringLiteral("final"), [](const ShotContext& co
     context.save(Form8, QStringLiteral("final_3_choice"));
     answerUpTo(Form8, 11);
     context.save(Form8, QStringLiteral("final_4_report"));
+    // The report as the students save it, through its link.
+    ResultKeeper::setDialogs({[&context](QWidget*, const QString&) {
+                                  return QDir(context.directory).filePath("final_5_report.pdf");
+                              },
+                              {}});
+    Form8->findChild<LinkLabel*>(QStringLiteral("saveReportLink"))->activate();
+    ResultKeeper::setDialogs({});
     Form8->hide();
 });
 

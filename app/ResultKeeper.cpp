@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "app/ResultKeeper.h"
+
+#include "app/LabReport.h"
+#include "foundation/ErrorReporter.h"
+#include "foundation/Utf8Text.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Ошибка записи");
+
+ResultKeeper::Dialogs& dialogs() {
+    static ResultKeeper::Dialogs current;
+    return current;
+}
+
+QString askFileName(QWidget* parent, const QString& proposed) {
+    if (dialogs().saveFileName)
+        return dialogs().saveFileName(parent, proposed);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить отчёт"), proposed,
+                                        QStringLiteral("Документ PDF (*.pdf)"));
+}
+
+bool setUpPrinter(QWidget* parent, QPrinter& printer) {
+    if (dialogs().setUpPrinter)
+        return dialogs().setUpPrinter(parent, printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+ResultKeeper::ResultKeeper(ResultsJournal journal) : journal_(std::move(journal)) {}
+
+ResultKeeper::Dialogs ResultKeeper::setDialogs(Dialogs replacement) {
+    Dialogs previous = std::move(dialogs());
+    dialogs() = std::move(replacement);
+    return previous;
+}
+
+void ResultKeeper::introFinished(const Knowledge::TestRun& run) {
+    intro_ = Record::scoreOf(run);
+}
+
+void ResultKeeper::practiceFinished(std::int32_t value, int errors) {
+    practiceValue_ = value;
+    practiceErrors_ = errors;
+}
+
+void ResultKeeper::finalFinished(const Knowledge::TestRun& run, const QString& student1,
+                                 const QString& student2, QWidget* screen) {
+    result_ = Record::LabResult{
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
+        student1.toStdString(),
+        student2.toStdString(),
+        intro_,
+        Record::scoreOf(run),
+        practiceValue_,
+        practiceErrors_,
+        QCoreApplication::applicationVersion().toStdString()};
+    QString reason;
+    if (!journal_.append(result_, &reason))
+        showErrorBox(screen,
+                     QStringLiteral("Результат не записан в журнал %1: %2.\nОтчёт можно сохранить "
+                                    "или напечатать.")
+                         .arg(QDir::toNativeSeparators(journal_.path()), reason),
+                     kCaption);
+}
+
+void ResultKeeper::saveReport(QWidget* parent) {
+    const QString proposed =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(toQString(Record::reportFileName(result_)));
+    QString path = askFileName(parent, proposed);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QLatin1String(".pdf");
+    QString reason;
+    if (!LabReport::savePdf(path, result_, &reason))
+        showErrorBox(parent,
+                     QStringLiteral("Отчёт не сохранён в файл %1: %2.")
+                         .arg(QDir::toNativeSeparators(path), reason),
+                     kCaption);
+}
+
+void ResultKeeper::printReport(QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Отчёт: нелинейный кодер"));
+    if (setUpPrinter(parent, printer) && !LabReport::print(printer, result_))
+        showErrorBox(parent, QStringLiteral("Отчёт не напечатан: принтер не отвечает."), kCaption);
+}
