@@ -54,7 +54,9 @@ private Q_SLOTS:
     void everyScreen();
     void practiceErrorLimit_data();
     void practiceErrorLimit();
-    void practiceCellsAndPrompts();
+    void practicePrompts_data();
+    void practicePrompts();
+    void practiceCells();
 
 private:
     std::optional<ScriptedDraws> draws_;
@@ -169,10 +171,32 @@ void TestScreens::practiceErrorLimit() {
     QVERIFY(!control(Form6, "LMDButton1")->isEnabled());
 }
 
-void TestScreens::practiceCellsAndPrompts() {
+void TestScreens::practicePrompts_data() {
+    QTest::addColumn<QString>("touches"); // a key (k) or a double click (d) in Edit<n>, U эт, K
+    QTest::addColumn<QString>("prompts"); // the lamps shown, U эт's and the Comparator's colour
+    QTest::newRow("in the suggested order") << "k20 d50 kU kK"
+                                            << "234 green green";
+    QTest::newRow("selector first") << "k45"
+                                    << "14 red face";
+    QTest::newRow("selector, then register") << "k45 d17"
+                                             << "24 red red";
+    QTest::newRow("selector twice, register") << "k43 k53 k14"
+                                              << "24 red red";
+    QTest::newRow("register twice") << "d14 d21"
+                                    << "23 face face";
+    QTest::newRow("U эт first") << "kU"
+                                << "1 green red";
+    QTest::newRow("Comparator first") << "kK"
+                                      << "1 face green";
+    QTest::newRow("generators and double clicks on fields") << "k3 d23 k33 dU dK"
+                                                            << "1 face face";
+}
+
+void TestScreens::practicePrompts() {
+    QFETCH(QString, touches);
+    QFETCH(QString, prompts);
     openPractice(QStringLiteral("5"));
-    // The lamps shown, then the colours of U эт and the Comparator.
-    const auto prompts = [] {
+    const auto shownPrompts = [] {
         QString on;
         for (int i = 1; i <= 4; ++i)
             on += shown(Form6, "LMDLight", i) ? QString::number(i) : QString();
@@ -184,32 +208,43 @@ void TestScreens::practiceCellsAndPrompts() {
     };
     // A lamp as drawn inside its block: clearly red and lighter than the caption's grey when
     // lit, green and darker when not, at a contrast of 2.5 : 1 at least.
-    const auto lamp = [](const char* name, bool lit) {
+    const auto lampLooksRight = [](int lamp) {
         const QColor fill = Form6->grab().toImage().pixelColor(
-            control(Form6, name)->geometry().topLeft() + QPoint(20, 12));
+            control(Form6, qPrintable(QStringLiteral("LMDLight%1").arg(lamp)))
+                ->geometry()
+                .topLeft() +
+            QPoint(20, 12));
         const double ratio =
             (luminance(fill) + 0.05) / (luminance(LabStyle::kSchematicGrey) + 0.05);
+        const bool lit = lamp % 2 == 1;
         const int hue = fill.hslHue();
         return (lit ? hue < 10 || hue > 350 : std::abs(hue - 120) < 10) &&
                fill.hslSaturationF() > 0.9 && (lit ? ratio : 1 / ratio) >= 2.5;
     };
-    QCOMPARE(prompts(), "1 face face");
-    QVERIFY(lamp("LMDLight1", true));
-    QTest::keyClick(control(Form6, "Edit3"), Qt::Key_Right); // generator rows prompt nothing
-    QCOMPARE(prompts(), "1 face face");
-    QTest::keyClick(control(Form6, "Edit20"), Qt::Key_Left); // any key counts as a touch
-    QCOMPARE(prompts(), "23 face face");
-    QVERIFY(lamp("LMDLight2", false) && lamp("LMDLight3", true));
-    QTest::mouseDClick(control(Form6, "Edit50"), Qt::LeftButton);
-    QCOMPARE(prompts(), "234 red face");
-    QVERIFY(lamp("LMDLight4", false));
-    QTest::keyClick(control(Form6, "RxCalcEdit1"), Qt::Key_Left);
-    QCOMPARE(prompts(), "234 green red");
-    QTest::keyClick(control(Form6, "Edit22"), Qt::Key_Left);
-    QCOMPARE(prompts(), "234 green green");
+    QCOMPARE(shownPrompts(), "1 face face");
+    for (const QString& touch : touches.split(' ')) {
+        const QString cell = touch.mid(1);
+        QWidget* target = control(Form6, qPrintable(cell == "U"   ? QStringLiteral("RxCalcEdit1")
+                                                    : cell == "K" ? QStringLiteral("Edit22")
+                                                                  : "Edit" + cell));
+        if (touch[0] == 'k') // any key counts, one that changes nothing too
+            QTest::keyClick(target, Qt::Key_Left);
+        else
+            QTest::mouseDClick(target, Qt::LeftButton);
+    }
+    QCOMPARE(shownPrompts(), prompts);
+    for (int lamp = 1; lamp <= 4; ++lamp) // the green selector lamp covers the red one
+        if (shown(Form6, "LMDLight", lamp) && !(lamp == 3 && shown(Form6, "LMDLight", 4)))
+            QVERIFY2(lampLooksRight(lamp), qPrintable(QString::number(lamp)));
     setCoderState(Coder::BuildCodingTrace(5), 1);
     click(Form6, "LMDButton1"); // a passed step starts the prompts afresh
-    QCOMPARE(prompts(), "1 face face");
+    QCOMPARE(shownPrompts(), "1 face face");
+}
+
+void TestScreens::practiceCells() {
+    openPractice(QStringLiteral("5"));
+    setCoderState(Coder::BuildCodingTrace(5), 1);
+    click(Form6, "LMDButton1");
     // Passing the end of tact 1 clears X whatever was typed there, and leaves the generator
     // of the value's polarity alone, its switch closed.
     type(Form6, "Edit15", "1");

@@ -6,6 +6,7 @@
 
 #include "app/ResultKeeper.h"
 
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScrollArea>
@@ -75,6 +76,8 @@ void answer(Student& student, const KnowledgeTestScreen* screen, bool right) {
     const QString key = QString::fromStdString(question.key);
     QCOMPARE(control<QPlainTextEdit>(screen, "RichEdit1")->toPlainText(),
              QString::fromStdString(question.text));
+    QCOMPARE(control<QGroupBox>(screen, "LMDGroupBox1")->title(),
+             QStringLiteral("Вопрос %1").arg(screen->questionNo()));
     if (question.kind == AnswerKind::Choice) {
         const auto* group = control<RadioGroup>(screen, "LMDRadioGroup1");
         student.choose(screen, right ? key : group->itemText(group->itemText(0) == key ? 1 : 0));
@@ -121,6 +124,43 @@ struct Mistake {
     QString cell, value, message;
 };
 
+// The walk's draws, named by what they make the lab ask.
+// Intro test: the number question 6 first, then pools 7, 4 and 2 with their options drawn;
+// m = 11, amplitude 1024 and the variants 5, 2, 6, 3.
+const QList<int> kIntroFirstRun{5, 6, 3, 1, 2, 0, 1, 0, 1, 2, 1, 2, 0, 9, 1024, 4, 1, 5, 2};
+// Pools 1, 2, 3, 4, every option list in bank order, the first variant of each question.
+const QList<int> kIntroAllRightRun{0, 1, 2, 3, 0, 1, 2, 0, 1, 2, 0,
+                                   1, 2, 0, 1, 2, 0, 0, 0, 0, 0, 0};
+const QList<int> kDemonstrationOfMinus37{2000 - 37};
+// A zero, drawn once more: 2000.
+const QList<int> kDemonstrationZeroThen2000{2000, 4000};
+// Block questions 12 and 10, variants 1 2 3 4, options c a b, variants 5 2 4.
+const QList<int> kFinalFirstRun{4, 2, 0, 1, 2, 3, 2, 0, 1, 4, 1, 3};
+// Block questions 8 and 9, the first variants, options in bank order.
+const QList<int> kFinalAllRightRun{0, 1, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0};
+
+// The lab as two students go through it, stage by stage.
+struct Walk {
+    explicit Walk(bool byKeyboard) : keyboard(byKeyboard), student(byKeyboard) {
+        QFile::remove(journal.path());
+    }
+
+    void registerStudents();
+    void readTheory();
+    void takeIntroTest();
+    void watchDemonstration();
+    void codeTheirValues();
+    void takeFinalTest();
+    void closeTheLab();
+
+    bool keyboard;
+    Student student;
+    ScriptedDraws draws;
+    ErrorCapture errors;
+    const ResultsJournal journal;
+    LabFrame frame;
+};
+
 } // namespace
 
 class TestWalk : public QObject {
@@ -140,15 +180,19 @@ void TestWalk::twoStudentsWalkThroughTheLab_data() {
 void TestWalk::twoStudentsWalkThroughTheLab() {
     QFETCH(bool, keyboard);
     prepareLab();
-    Student student(keyboard);
-    ScriptedDraws draws;
-    ErrorCapture errors;
-    const ResultsJournal journal;
-    QFile::remove(journal.path());
-    LabFrame frame;
-    frame.start();
+    Walk walk(keyboard);
+    walk.frame.start();
     QCOMPARE(showing(), "Form1");
+    for (const auto stage : {&Walk::registerStudents, &Walk::readTheory, &Walk::takeIntroTest,
+                             &Walk::watchDemonstration, &Walk::codeTheirValues,
+                             &Walk::takeFinalTest, &Walk::closeTheLab}) {
+        (walk.*stage)();
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
 
+void Walk::registerStudents() {
     // Registration: "OK" and the second student wait, greyed and drawn so, for a first name;
     // one blank is one. Enter in a name is no press of "OK"; the second name outlasts a
     // first one taken back.
@@ -170,7 +214,9 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     student.use(Form7, "Button1");
     QCOMPARE(showing(), "Form2");
     QCOMPARE(textOf(Form2, "Label5"), "- Самомтоятельно произвести кодирование;");
+}
 
+void Walk::readTheory() {
     // Procedure and theory: the reader opens at the end of its column, the link in view.
     student.use(Form2, "RzURLLabel1");
     QCOMPARE(showing(), "Form3");
@@ -180,10 +226,11 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     auto* theory = control<QPlainTextEdit>(Form3, "RzRichEdit1"); // selectable, not editable
     QVERIFY(theory->toPlainText().contains("КРАТКАЯ ТЕОРИЯ") && theory->isReadOnly() &&
             theory->textInteractionFlags() & Qt::TextSelectableByMouse);
+}
 
-    // Intro test: the number question 6 first, then pools 7, 4 and 2; m = 11, amplitude
-    // 1024 and the variants 5, 2, 6, 3; question 6 answered wrongly.
-    draws.push({5, 6, 3, 1, 2, 0, 1, 0, 1, 2, 1, 2, 0, 9, 1024, 4, 1, 5, 2});
+void Walk::takeIntroTest() {
+    // Intro test, question 6 answered wrongly.
+    draws.push(kIntroFirstRun);
     student.use(Form3, "RzURLLabel1");
     QCOMPARE(showing(), "Form4");
     QVERIFY(!shown(Form4, "RxCalcEdit1")); // until "Начать тест"
@@ -219,7 +266,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(textOf(Form4, "Label3"), "Ошибки в вопросах:  6");
     QVERIFY(shown(Form4, "RzURLLabel2") && shown(Form4, "RzURLLabel3"));
     // Once more from the instructions, with new draws; all right this time.
-    draws.push({0, 1, 2, 3, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 0, 0, 0, 0, 0});
+    draws.push(kIntroAllRightRun);
     student.use(Form4, "RzURLLabel2");
     QVERIFY(shown(Form4, "Label1") && shown(Form4, "RzURLLabel1") && !shown(Form4, "Label3"));
     student.use(Form4, "RzURLLabel1");
@@ -227,9 +274,11 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         answer(student, Form4, true);
     QCOMPARE(textOf(Form4, "Label3"), "Ошибки в вопросах: ");
     QCOMPARE(draws.remaining(), 0);
+}
 
+void Walk::watchDemonstration() {
     // Demonstration of -37, one full cycle, then a new value: a zero is drawn once more.
-    draws.push({2000 - 37});
+    draws.push(kDemonstrationOfMinus37);
     student.use(Form4, "RzURLLabel3");
     QCOMPARE(showing(), "Form5");
     QCOMPARE(textOf(Form5, "Label1"), "Значение Uаим для кодирования = -37.");
@@ -252,7 +301,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
             QVERIFY(!shown(Form5, "Label", cell));
     }
     QVERIFY(shown(Form5, "Image3") && !shown(Form5, "Image2") && shown(Form5, "Image4"));
-    draws.push({2000, 4000});
+    draws.push(kDemonstrationZeroThen2000);
     student.use(Form5, "LMDButton2");
     QCOMPARE(Form5->stepCount(), 0);
     QCOMPARE(textOf(Form5, "Label1"), "Значение Uаим для кодирования = 2000.");
@@ -264,7 +313,9 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(draws.remaining(), 0);
     student.use(Form5, "RzURLLabel1");
     QCOMPARE(showing(), "Form9");
+}
 
+void Walk::codeTheirValues() {
     // Practice: -37 with one mistake of each kind, each refused with its message; then, the
     // input still holding -37, a second run of 1000, the other polarity, without one.
     const QList<Mistake> mistakes{
@@ -328,10 +379,11 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
         QVERIFY(!shown(Form6, "LMDButton1") && !shown(Form6, "Label1") && !shown(Form6, "Edit14"));
     }
     QCOMPARE(errors.count(), 11);
+}
 
-    // Final test: block questions 12 and 10, variants 1 2 3 4, options c a b, variants
-    // 5 2 4; questions 2, 5 and 9 answered wrongly; the report names both students.
-    draws.push({4, 2, 0, 1, 2, 3, 2, 0, 1, 4, 1, 3});
+void Walk::takeFinalTest() {
+    // Final test, questions 2, 5 and 9 answered wrongly; the report names both students.
+    draws.push(kFinalFirstRun);
     student.use(Form6, "RzURLLabel1");
     QCOMPARE(showing(), "Form8");
     for (int n = 1; n <= 10; ++n) {
@@ -368,7 +420,7 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
                               "вопросах: 2 5 9"));
     // Once more, all right, after the second name has gone: one name, the singular heading.
     control<QLineEdit>(Form7, "Edit2")->clear();
-    draws.push({0, 1, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0});
+    draws.push(kFinalAllRightRun);
     student.use(Form8, "RzURLLabel2");
     QVERIFY(!shown(Form8, "Label5") && Form8->questionNo() == 1);
     for (int n = 1; n <= 10; ++n)
@@ -377,7 +429,9 @@ void TestWalk::twoStudentsWalkThroughTheLab() {
     QCOMPARE(textOf(Form8, "Label1"), "Студент, выполнивший работу:");
     QVERIFY(!shown(Form8, "Label3"));
     QCOMPARE(errors.count(), 11);
+}
 
+void Walk::closeTheLab() {
     // Closing the report ends the program; a watchdog ends a loop the close failed to end.
     QTimer::singleShot(0, Form8, [] { Form8->close(); });
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });

@@ -55,6 +55,10 @@ const char* brokenProperty(std::int32_t uaim) {
     for (int k = 1; k <= 8; ++k) {
         const TTactRecord& r = t.tacts[k - 1];
         const auto mask = std::uint8_t(0x80 >> (k - 1));
+        // The reference tried: none for the sign, alone for a segment bit, added for a step.
+        if (r.bitName != "PXYZABCD"[k - 1] ||
+            r.trialWeight != (k == 1 ? 0 : k <= 4 ? r.uetDuring : r.uetDuring - kept))
+            return "tact";
         if (r.tact != k || r.bit != ((t.codeWord & mask) != 0) ||
             r.comparatorOutput != (r.bit ? '0' : '1') || (k > 1 && r.bit != (m >= r.uetDuring)))
             return "decision";

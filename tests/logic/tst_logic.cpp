@@ -2,12 +2,17 @@
 #include "CoderState.h"
 #include "ScriptedDraws.h"
 
+#include "logic/Demonstration.h"
 #include "logic/FinalTestBank.h"
+#include "logic/IntegerText.h"
 #include "logic/IntroTestBank.h"
+#include "logic/PracticeInput.h"
+#include "logic/ResultRecord.h"
 #include "logic/TactSteps.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -113,6 +118,13 @@ private Q_SLOTS:
     void everyKeyFollowsFromItsQuestionAndIsJudged();
     void clockSeededDraws();
     void statusLines();
+    void wholeNumbersAndPracticeInput_data();
+    void wholeNumbersAndPracticeInput();
+    void demonstrationWalk_data();
+    void demonstrationWalk();
+    void testRunCounts_data();
+    void testRunCounts();
+    void reportNames();
 };
 
 void TestLogic::checksInOrder_data() {
@@ -169,6 +181,8 @@ void TestLogic::checksInOrder() {
 }
 
 // The judge agrees with the coder: its state at each step passes, for every value.
+// The judge agrees with the coder: its state at each step passes, whatever the cells the
+// step does not name hold; and each named entry, put wrong alone, is the one reported.
 void TestLogic::coderStatePassesEveryStep() {
     QList<std::int32_t> values{std::numeric_limits<std::int32_t>::min(),
                                std::numeric_limits<std::int32_t>::max()};
@@ -176,9 +190,53 @@ void TestLogic::coderStatePassesEveryStep() {
         values << uaim;
     for (const std::int32_t uaim : values) {
         const TCodingTrace trace = BuildCodingTrace(uaim);
-        for (int step = 1; step <= TactSteps::kCount; ++step)
-            QVERIFY2(!firstFailure(trace, step, coderState(trace, step)),
-                     qPrintable(QStringLiteral("%1 step %2").arg(uaim).arg(step)));
+        for (int step = 1; step <= TactSteps::kCount; ++step) {
+            const std::vector<Check> checks = checksOf(trace, step);
+            const QByteArray where = QStringLiteral("%1 step %2").arg(uaim).arg(step).toLatin1();
+            Entries entries = coderState(trace, step);
+            const auto cellOf = [&entries, &trace](Cell cell, int index) -> std::string* {
+                const auto weight = std::size_t(weightIndex(index));
+                switch (cell) {
+                case Cell::Register:
+                    return &entries.registerCells[std::size_t(index - 1)];
+                case Cell::Generator:
+                    return &(trace.positive ? entries.gen2 : entries.gen1)[weight];
+                case Cell::Selector:
+                    return &entries.selector[weight];
+                case Cell::Comparator:
+                    return &entries.comparator;
+                case Cell::Uet:
+                    break;
+                }
+                return nullptr;
+            };
+            const auto named = [&checks](Cell cell, int index) {
+                return std::any_of(checks.begin(), checks.end(), [&](const Check& c) {
+                    return c.cell == cell && c.index == index;
+                });
+            };
+            for (int tact = 1; tact <= 8; ++tact) // strays in the cells not named
+                if (!named(Cell::Register, tact))
+                    *cellOf(Cell::Register, tact) = "1";
+            for (const int weight : kReferenceWeights)
+                for (const Cell row : {Cell::Generator, Cell::Selector})
+                    if (!named(row, weight))
+                        *cellOf(row, weight) = "1";
+            if (!named(Cell::Comparator, 0))
+                entries.comparator = "";
+            if (!named(Cell::Uet, 0))
+                entries.uet.reset();
+            QVERIFY2(!firstFailure(trace, step, entries), where);
+            const Entries right = entries;
+            for (const Check& check : checks) {
+                if (check.cell == Cell::Uet)
+                    entries.uet = check.level == 0 ? -1.0 : -check.level;
+                else
+                    *cellOf(check.cell, check.index) = check.digit == '1' ? "0" : "1";
+                QCOMPARE(firstFailure(trace, step, entries).value_or("passed"), check.message);
+                entries = right;
+            }
+        }
     }
 }
 
@@ -258,6 +316,10 @@ void TestLogic::everyKeyFollowsFromItsQuestionAndIsJudged() {
             draws.push({1, 2}); // the options in bank order
         const Question q = bank.question(n, run);
         QCOMPARE(q.withUnit, intro ? n == 5 : n == 3); // "Δ,В" beside these answers alone
+        // The number field starts at 0 for the two number questions, and once after them; the
+        // text field is empty for every answer typed into it.
+        QCOMPARE(q.resetsNumber, intro && n >= 5 && n <= 7);
+        QCOMPARE(q.emptiesText, !intro || n >= 7);
         if (!pool && !option)
             QCOMPARE(draws.ranges().front(), variants); // every variant can be drawn
         QCOMPARE(q.kind, counted || rule.startsWith(QLatin1String("number")) ? AnswerKind::Number
@@ -290,6 +352,12 @@ void TestLogic::everyKeyFollowsFromItsQuestionAndIsJudged() {
                  {"", "2147483648", std::nullopt}})
             verdicts += QLatin1Char("RWX"[int(judgeAnswer(q, given))]);
         QCOMPARE(verdicts, q.kind == AnswerKind::Digits ? "RWXXX" : "RWWWW");
+        // Case and blanks count in a name: a capital first letter or a doubled blank is wrong.
+        const QString name = QString::fromStdString(k);
+        for (const QString& near : {name.left(1).toUpper() + name.mid(1),
+                                    QString(name).replace(' ', QStringLiteral("  "))})
+            if (q.kind == AnswerKind::Word && near != name)
+                QCOMPARE(judgeAnswer(q, {"", near.toStdString(), std::nullopt}), Verdict::Wrong);
     }
 }
 
@@ -312,6 +380,176 @@ void TestLogic::statusLines() {
     QCOMPARE(openingStatus(-37),
              "Значение Uаим для кодирования = -37. Начало 1-го такта. Определение знака "
              "входного сигнала");
+}
+
+void TestLogic::wholeNumbersAndPracticeInput_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("value"); // "": no whole number
+    QTest::addColumn<QString>("refusal");
+    const QString number = QStringLiteral("Значение Uаим должно быть числом");
+    const auto row = [](const char* text, const char* value, const QString& refusal = {}) {
+        QTest::newRow(text) << QString::fromUtf8(text) << value << refusal;
+    };
+    row("", "", QStringLiteral("Не введено значение Uаим"));
+    row("0", "0", QStringLiteral("Uаим не должен равняться 0"));
+    for (const auto& [text, value] : {std::pair{"00", "0"},
+                                      {"-0", "0"},
+                                      {"+5", "5"},
+                                      {"-37", "-37"},
+                                      {"0005", "5"},
+                                      {"2147483647", "2147483647"},
+                                      {"-2147483648", "-2147483648"}})
+        row(text, value);
+    for (const char* text : {"2147483648", "-2147483649", "99999999999", "12a", "abc", "1,5", "5 ",
+                             " 5", "-", "+", "+-5", "минус"})
+        row(text, "", number);
+}
+
+// The one grammar of whole numbers, and what the practice input refuses before coding.
+void TestLogic::wholeNumbersAndPracticeInput() {
+    QFETCH(QString, text);
+    QFETCH(QString, value);
+    QFETCH(QString, refusal);
+    const std::optional<std::int32_t> read = parseInt32(text.toStdString());
+    QCOMPARE(read ? QString::number(*read) : QString(), value);
+    const auto refused = Practice::inputRefusal(text.toStdString());
+    QCOMPARE(refused ? QString::fromUtf8(refused->data(), qsizetype(refused->size())) : QString(),
+             refusal);
+}
+
+void TestLogic::demonstrationWalk_data() {
+    QTest::addColumn<int>("uaim");
+    QTest::addColumn<QString>("uet");         // U эт after each press; "·" left as it was
+    QTest::addColumn<QString>("registers");   // the tact's register cell after each press
+    QTest::addColumn<QString>("comparators"); // shown at each start of a tact
+    QTest::addColumn<QString>("references");  // on at each press, as the sum of their weights
+    QTest::newRow("-37") << -37 << "· · -128 0 -32 -32 -64 -32 -48 -32 -40 -32 -36 -36 -38 -36"
+                         << "1010111010101110"
+                         << "11011101"
+                         << "0 0 128 0 32 32 64 32 48 32 40 32 36 36 38 36";
+    QTest::newRow("1000") << 1000 << "· · 128 128 512 512 1024 512 768 768 896 896 960 960 992 992"
+                          << "1111111011111111"
+                          << "00010000"
+                          << "0 0 128 128 512 512 1024 512 768 768 896 896 960 960 992 992";
+}
+
+// Half a tact a press from the drawn value's trace; the seventeenth press draws anew, a zero
+// once more, and the second zero stands.
+void TestLogic::demonstrationWalk() {
+    QFETCH(int, uaim);
+    QFETCH(QString, uet);
+    QFETCH(QString, registers);
+    QFETCH(QString, comparators);
+    QFETCH(QString, references);
+    ScriptedDraws draws({uaim + 2000});
+    Demonstration::Walk walk;
+    walk.drawValue();
+    QCOMPARE(walk.value(), uaim);
+    QCOMPARE(walk.valueStatus(), "Значение Uаим для кодирования = " + std::to_string(uaim) + '.');
+    QStringList uets, sums;
+    QString digits, outputs;
+    for (int press = 1; press <= TactSteps::kCount; ++press) {
+        const Demonstration::View view = walk.press();
+        const bool start = press % 2 == 1;
+        QCOMPARE(walk.stepCount(), press);
+        QCOMPARE(view.kind,
+                 start ? Demonstration::View::Kind::Start : Demonstration::View::Kind::End);
+        QCOMPARE(view.tact, (press + 1) / 2);
+        QCOMPARE(view.closesSwitch, press == 1);
+        QCOMPARE(view.status, press == 16 ? "Конец 8-го такта. Кодирование завершено."
+                                          : TactSteps::status(start, view.tact));
+        uets << QString::fromStdString(view.uet.value_or("·"));
+        digits += QLatin1Char(view.registerDigit);
+        if (start)
+            outputs += QLatin1Char(view.comparator);
+        sums << QString::number(view.references.sum());
+    }
+    QCOMPARE(uets.join(' '), uet);
+    QCOMPARE(digits, registers);
+    QCOMPARE(outputs, comparators);
+    QCOMPARE(sums.join(' '), references);
+    draws.push({2000, 2000});
+    const Demonstration::View restart = walk.press();
+    QCOMPARE(restart.kind, Demonstration::View::Kind::Restart);
+    QCOMPARE(restart.status, "Значение Uаим для кодирования = 0.");
+    QCOMPARE(walk.value(), 0);
+    QCOMPARE(walk.stepCount(), 0);
+    QCOMPARE(draws.ranges(), QList<int>({4001, 4001, 4001}));
+}
+
+void TestLogic::testRunCounts_data() {
+    QTest::addColumn<QString>("answers"); // a question each: Right, Wrong, or refused first (x)
+    QTest::addColumn<QString>("wrongList");
+    QTest::newRow("all right") << "RRRRRRRRRR"
+                               << "";
+    QTest::newRow("first and last wrong") << "WRRRRRRRRW"
+                                          << " 1 10";
+    QTest::newRow("refused, then right") << "xRRRRRRRRRxR"
+                                         << "";
+    QTest::newRow("refused, then wrong") << "RRRRxWRRRRR"
+                                         << " 5";
+    QTest::newRow("all wrong") << "WWWWWWWWWW"
+                               << " 1 2 3 4 5 6 7 8 9 10";
+}
+
+// How a run judges and counts, and that a new run starts from nothing.
+void TestLogic::testRunCounts() {
+    QFETCH(QString, answers);
+    QFETCH(QString, wrongList);
+    struct Bank : QuestionBank {
+        std::vector<int> drawPools() const override { return {}; }
+        Question question(int n, TestRun&) const override {
+            return {"Вопрос " + std::to_string(n), AnswerKind::Digits, {}, "5"};
+        }
+    } bank;
+    KnowledgeTest test(bank);
+    for (int round = 0; round < 2; ++round) {
+        test.start();
+        QCOMPARE(test.run().QuestionNo, 1);
+        QCOMPARE(test.run().WrongList, "");
+        test.putUp(1);
+        for (const QChar given : answers) {
+            const int n = test.run().QuestionNo;
+            const char* text = given == 'R' ? "5" : given == 'W' ? "6" : "x";
+            const Verdict verdict = test.answer({"", text, std::nullopt});
+            QCOMPARE(verdict, given == 'R'   ? Verdict::Right
+                              : given == 'W' ? Verdict::Wrong
+                                             : Verdict::Refused);
+            QCOMPARE(test.run().QuestionNo, given == 'x' ? n : n + 1);
+            if (!test.finished() && given != 'x')
+                test.putUp(test.run().QuestionNo);
+        }
+        QVERIFY(test.finished());
+        QCOMPARE(test.answer({"", "5", {}}), Verdict::Wrong); // nothing is left to answer
+        test.countResults();
+        const int wrong = int(wrongList.count(' '));
+        QCOMPARE(test.run().WrongCount, wrong);
+        QCOMPARE(test.run().WrongList, wrongList.toStdString());
+        QCOMPARE(rightAnswersText(test.run()), "Правильных ответов: " + std::to_string(10 - wrong));
+        QCOMPARE(wrongAnswersText(test.run()), "Неправильных ответов: " + std::to_string(wrong));
+        QCOMPARE(IntroTestBank::wrongListText(test.run()),
+                 "Ошибки в вопросах: " + wrongList.toStdString());
+        QCOMPARE(FinalTestBank::wrongListText(test.run()),
+                 "Ошибки в вопросах:" + wrongList.toStdString());
+        const Record::TestScore score = Record::scoreOf(test.run());
+        QCOMPARE(score.right, 10 - wrong);
+        QCOMPARE(" " + Record::questionList(score.wrongQuestions),
+                 wrong ? wrongList.toStdString() : " ");
+    }
+}
+
+void TestLogic::reportNames() {
+    Record::LabResult result;
+    result.finishedAt = "2026-12-07 14:05:09";
+    const auto name = [&result](const char* first, const char* second) {
+        result.student1 = first;
+        result.student2 = second;
+        return Record::reportFileName(result);
+    };
+    QCOMPARE(name("Иванов Иван Иванович", "Петрова Анна"), "2026-12-07 Иванов Петрова.pdf");
+    QCOMPARE(name("  Сидоров", ""), "2026-12-07 Сидоров.pdf");
+    QCOMPARE(name("a/b:c*d?\\e", " "), "2026-12-07 a_b_c_d__e.pdf");
+    QCOMPARE(name("", ""), "2026-12-07.pdf");
 }
 
 QTEST_APPLESS_MAIN(TestLogic)
