@@ -368,6 +368,9 @@ class Tree:
     def make(self, targets=()):
         if not (self.build / "CMakeCache.txt").exists():
             generator = ["-G", "Ninja"] if shutil.which("ninja") else []
+            # A restored file compiles again from the cache: its object is what it was.
+            if shutil.which("ccache"):
+                generator.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
             code, out = sh(["cmake", "-S", str(self.work), "-B", str(self.build), *generator,
                             "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS=-O0 -g0",
                             # Debug appends its own -g after the flags above.
