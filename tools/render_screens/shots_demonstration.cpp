@@ -11,7 +11,7 @@
 namespace {
 
 void showAt(const ShotContext& context, int value, int count, const QString& name) {
-    setRandomSource([value](int) { return value + 2000; });
+    RandomSource previous = setRandomSource([value](int) { return value + 2000; });
     LabFrame frame;
     frame.createScreens();
     Form5->showScreen();
@@ -19,7 +19,7 @@ void showAt(const ShotContext& context, int value, int count, const QString& nam
     for (int i = 0; i < count; ++i)
         button->click();
     context.save(Form5, name);
-    setRandomSource({});
+    setRandomSource(std::move(previous));
 }
 
 const RegisterShots demonstrationShots(QStringLiteral("demonstration"),

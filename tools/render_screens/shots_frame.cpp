@@ -3,19 +3,24 @@
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
-#include "foundation/LabScreen.h"
-
-#include <QApplication>
+#include "screens/Unit1.h"
+#include "screens/Unit2.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+#include "screens/Unit5.h"
+#include "screens/Unit6.h"
+#include "screens/Unit7.h"
+#include "screens/Unit8.h"
+#include "screens/Unit9.h"
 
 namespace {
 
 const RegisterShots frameShots(QStringLiteral("frame"), [](const ShotContext& context) {
     LabFrame frame;
     frame.createScreens();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* screen = qobject_cast<LabScreen*>(widget);
-        if (!screen)
-            continue;
+    // In a fixed order, so each screen gets the same draws every time.
+    for (LabScreen* screen : std::initializer_list<LabScreen*>{Form1, Form2, Form3, Form4, Form5,
+                                                               Form6, Form7, Form8, Form9}) {
         screen->showScreen();
         context.save(screen, QStringLiteral("plain_") + screen->objectName());
         screen->hide();

@@ -1,0 +1,30 @@
+# SPDX-License-Identifier: MIT
+# Renders every screen and state with render_screens and compares each picture, pixel for
+# pixel through its checksum, with the one looked at and approved (pictures.sha256). After a
+# change meant to alter the screens: look at the new pictures, then approve them with
+#   LAB_APPROVE_PICTURES=1 ctest --test-dir build -R pictures
+# Arguments: RENDER (the program), OUT (a folder for the pictures), SUMS (the approved list).
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND "${RENDER}" "${OUT}" RESULT_VARIABLE rendered OUTPUT_QUIET ERROR_QUIET)
+if(NOT rendered EQUAL 0)
+    message(FATAL_ERROR "render_screens failed: ${rendered}")
+endif()
+file(GLOB pictures RELATIVE "${OUT}" "${OUT}/*.png")
+list(SORT pictures)
+set(now "")
+foreach(picture IN LISTS pictures)
+    file(SHA256 "${OUT}/${picture}" sum)
+    string(APPEND now "${sum}  ${picture}\n")
+endforeach()
+if(DEFINED ENV{LAB_APPROVE_PICTURES})
+    file(WRITE "${SUMS}" "${now}")
+    message(STATUS "approved ${SUMS}")
+    return()
+endif()
+file(READ "${SUMS}" approved)
+if(NOT now STREQUAL approved)
+    file(WRITE "${OUT}/now.sha256" "${now}")
+    execute_process(COMMAND diff "${SUMS}" "${OUT}/now.sha256" OUTPUT_VARIABLE changes)
+    message(FATAL_ERROR "Pictures differ from the approved ones (${OUT}):\n${changes}")
+endif()
+message(STATUS "all pictures as approved")
