@@ -89,6 +89,7 @@ void TestReport::unwritablePlacesAreToldAndTheLabGoesOn() {
     keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
     QCOMPARE(errors.count(), 1);
     QVERIFY(errors.last().text.startsWith(QStringLiteral("Результат не записан в журнал")));
+    QCOMPARE(errors.last().caption, "Ошибка записи");
     QCOMPARE(keeper.result().student1, "Иванов");
     // A report saved where no file can be: told, and nothing claimed.
     const QString nowhere = blocker.fileName() + QStringLiteral("/отчёт.pdf");

@@ -8,6 +8,7 @@
 #include "widgets/Picture.h"
 
 #include <QAccessible>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -50,6 +51,7 @@ private Q_SLOTS:
         draws_.reset();
     }
 
+    void errorBox();
     void everyScreen_data();
     void everyScreen();
     void practiceErrorLimit_data();
@@ -63,6 +65,22 @@ private:
     std::optional<ErrorCapture> errors_;
     std::optional<LabFrame> frame_;
 };
+
+// Without a replacement the refusal is a modal box: the text, the caption, the error icon
+// and OK, which closes it.
+void TestScreens::errorBox() {
+    errors_.reset();
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seen = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
+        box->button(QMessageBox::Ok)->click();
+    });
+    showErrorBox(Form9, QStringLiteral("Не введено значение Uаим"), kPracticeErrorCaption);
+    QCOMPARE(seen,
+             "Ощибка ввода|Не введено значение Uаим|" + QString::number(QMessageBox::Critical));
+}
 
 void TestScreens::everyScreen_data() {
     QTest::addColumn<int>("screen");

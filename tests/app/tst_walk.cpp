@@ -6,6 +6,7 @@
 
 #include "app/ResultKeeper.h"
 
+#include <QDateTime>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -383,10 +384,25 @@ void Walk::codeTheirValues() {
 
 void Walk::takeFinalTest() {
     // Final test, questions 2, 5 and 9 answered wrongly; the report names both students.
+    // Its keys save and print nothing until the report is up.
+    QTemporaryDir dir;
+    int asked = 0;
+    ResultKeeper::setDialogs({[&](QWidget*, const QString& proposed) {
+                                  ++asked;
+                                  return proposed.contains(u" Иванов Петрова.pdf")
+                                             ? dir.filePath("отчёт")
+                                             : QString();
+                              },
+                              [&](QWidget*, QPrinter& printer) {
+                                  printer.setOutputFileName(dir.filePath("печать.pdf"));
+                                  return ++asked;
+                              }});
     draws.push(kFinalFirstRun);
     student.use(Form6, "RzURLLabel1");
     QCOMPARE(showing(), "Form8");
     for (int n = 1; n <= 10; ++n) {
+        QTest::keyClick(Form8, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(Form8, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(shown(Form8, "Panel1"), n == 3);
         if (n != 7)
             QCOMPARE(control(Form8, "Edit1")->width(), n <= 2 ? 185 : 73);
@@ -402,18 +418,17 @@ void Walk::takeFinalTest() {
     QCOMPARE(draws.remaining(), 0);
     // The result leaves the lab: a line in the journal with the last intro test and coding
     // run; the report saved by its link and printed by its key.
+    QVERIFY(journal.path().endsWith(u"/Лаборатория ЦСП/Нелинейный кодер/results.csv"));
     QCOMPARE(journalLines(journal).size(), 3);
+    QVERIFY(QDateTime::fromString(lastJournalEntry(journal).first(), "yyyy-MM-dd HH:mm:ss")
+                .secsTo(QDateTime::currentDateTime()) < 60);
     QCOMPARE(lastJournalEntry(journal).mid(1),
              QStringList({"Иванов Иван Иванович", "Петрова Анна Сергеевна", "10", "7", "2 5 9",
                           "1000", "0"}));
-    QTemporaryDir dir;
-    ResultKeeper::setDialogs({[&dir](QWidget*, const QString&) { return dir.filePath("отчёт"); },
-                              [&dir](QWidget*, QPrinter& printer) {
-                                  printer.setOutputFileName(dir.filePath("печать.pdf"));
-                                  return true;
-                              }});
+    QCOMPARE(asked, 0);
     student.use(Form8, "saveReportLink");
     QTest::keyClick(Form8, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(asked, 2);
     for (const char* file : {"отчёт.pdf", "печать.pdf"})
         QVERIFY(pdfText(dir.filePath(QString::fromUtf8(file)))
                     .contains("Итоговый тест: правильных ответов 7, неправильных 3 Ошибки в "
