@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -76,9 +77,11 @@ void ResultKeeper::finalFinished(const Knowledge::TestRun& run, const QString& s
 }
 
 void ResultKeeper::saveReport(QWidget* parent) {
-    const QString proposed =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(toQString(Record::reportFileName(result_)));
+    // The documents folder, or the home folder where there is none.
+    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!folder.exists())
+        folder = QDir::home();
+    const QString proposed = folder.filePath(toQString(Record::reportFileName(result_)));
     QString path = askFileName(parent, proposed);
     if (path.isEmpty())
         return;
@@ -94,7 +97,8 @@ void ResultKeeper::saveReport(QWidget* parent) {
 
 void ResultKeeper::printReport(QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Отчёт: нелинейный кодер"));
+    // Also the name a print to a file proposes.
+    printer.setDocName(QFileInfo(toQString(Record::reportFileName(result_))).completeBaseName());
     if (setUpPrinter(parent, printer) && !LabReport::print(printer, result_))
         showErrorBox(parent, QStringLiteral("Отчёт не напечатан: принтер не отвечает."), kCaption);
 }

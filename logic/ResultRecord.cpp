@@ -19,12 +19,16 @@ std::string csvField(std::string_view text) {
     return quoted + '"';
 }
 
+// The first word of a name, without the punctuation that may follow it ("Петрова, Анна").
 std::string firstWord(std::string_view name) {
     const std::size_t start = name.find_first_not_of(' ');
     if (start == std::string_view::npos)
         return {};
     name.remove_prefix(start);
-    return std::string(name.substr(0, name.find(' ')));
+    std::string_view word = name.substr(0, name.find(' '));
+    while (!word.empty() && std::string_view(",.;").find(word.back()) != std::string_view::npos)
+        word.remove_suffix(1);
+    return std::string(word);
 }
 
 } // namespace

@@ -547,7 +547,7 @@ void TestLogic::reportNames() {
         return Record::reportFileName(result);
     };
     QCOMPARE(name("Иванов Иван Иванович", "Петрова Анна"), "2026-12-07 Иванов Петрова.pdf");
-    QCOMPARE(name("  Сидоров", ""), "2026-12-07 Сидоров.pdf");
+    QCOMPARE(name("  Сидоров", "Петрова, Анна"), "2026-12-07 Сидоров Петрова.pdf");
     QCOMPARE(name("a/b:c*d?\\e", " "), "2026-12-07 a_b_c_d__e.pdf");
     QCOMPARE(name("", ""), "2026-12-07.pdf");
 }
