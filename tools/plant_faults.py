@@ -18,6 +18,7 @@ The repository is left as it was; the build directory is reused between runs.
 """
 import argparse
 import pathlib
+import shutil
 import subprocess
 import sys
 import time
@@ -67,8 +68,9 @@ def main():
     faults = read_faults(args.faults)
     if args.only:
         faults = [f for f in faults if f[0] in args.only]
-    run(["cmake", "-S", str(repo), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug",
-         "-DLAB_BUILD_TOOLS=OFF"], repo).check_returncode()
+    launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
+    run(["cmake", "-S", str(repo), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug", *launcher],
+        repo).check_returncode()
     base = run(["cmake", "--build", str(build), "-j", args.jobs], repo)
     if base.returncode != 0:
         sys.exit("the unchanged sources do not build:\n" + base.stdout[-3000:])
