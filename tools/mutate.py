@@ -374,7 +374,9 @@ class Tree:
             if shutil.which("ccache"):
                 generator.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
             code, out = sh(["cmake", "-S", str(self.work), "-B", str(self.build), *generator,
-                            "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS=-O0 -g0",
+                            # Bounds checked, so a mutant reading past an array is caught.
+                            "-DCMAKE_BUILD_TYPE=Debug",
+                            "-DCMAKE_CXX_FLAGS=-O0 -g0 -D_GLIBCXX_ASSERTIONS",
                             # Debug appends its own -g after the flags above.
                             "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g0"])
             if code != 0:
