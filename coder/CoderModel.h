@@ -88,11 +88,6 @@ constexpr std::array<Segment, 8> kSegments{{
 // Code bit decided in tact k is kBitNames[k - 1].
 constexpr std::array<char, 8> kBitNames{'P', 'X', 'Y', 'Z', 'A', 'B', 'C', 'D'};
 
-// Bit of tact 1..8 in a register or code word; tact 1 (P) is the most significant bit.
-constexpr int registerBit(std::uint8_t reg, int tact) {
-    return (reg >> (8 - tact)) & 1;
-}
-
 struct TTactRecord {
     int tact;        // 1..8
     char bitName;    // 'P','X','Y','Z','A','B','C','D'
