@@ -58,6 +58,7 @@ private Q_SLOTS:
     void practiceErrorLimit();
     void practicePrompts_data();
     void practicePrompts();
+    void practiceCells_data();
     void practiceCells();
 
 private:
@@ -206,6 +207,8 @@ void TestScreens::practicePrompts_data() {
                                 << "1 green red";
     QTest::newRow("Comparator first") << "kK"
                                       << "1 face green";
+    QTest::newRow("Comparator, then U эт") << "kK kU"
+                                           << "1 green green";
     QTest::newRow("generators and double clicks on fields") << "k3 d23 k33 dU dK"
                                                             << "1 face face";
 }
@@ -259,17 +262,33 @@ void TestScreens::practicePrompts() {
     QCOMPARE(shownPrompts(), "1 face face");
 }
 
+void TestScreens::practiceCells_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("shownAfterTact1"); // the closed switch, the row left
+    QTest::newRow("positive") << "5"
+                              << "Image2 Image5 Edit23";
+    QTest::newRow("zero is negative") << "-0"
+                                      << "Image3 Image4 Edit3";
+}
+
 void TestScreens::practiceCells() {
-    openPractice(QStringLiteral("5"));
-    setCoderState(Coder::BuildCodingTrace(5), 1);
+    QFETCH(QString, value);
+    QFETCH(QString, shownAfterTact1);
+    openPractice(value);
+    setCoderState(Coder::BuildCodingTrace(value.toInt()), 1);
     click(Form6, "LMDButton1");
     // Passing the end of tact 1 clears X whatever was typed there, and leaves the generator
     // of the value's polarity alone, its switch closed.
+    setCoderState(Coder::BuildCodingTrace(value.toInt()), 2);
     type(Form6, "Edit15", "1");
     click(Form6, "LMDButton1");
     QCOMPARE(Form6->practiceStep(), 2);
     QCOMPARE(control<QLineEdit>(Form6, "Edit15")->text(), "0");
-    QVERIFY(shown(Form6, "Image5") && !shown(Form6, "Image4") && !shown(Form6, "Edit3"));
+    QStringList shownNow;
+    for (const char* name : {"Image2", "Image3", "Image4", "Image5", "Edit3", "Edit23"})
+        if (shown(Form6, name))
+            shownNow << QLatin1String(name);
+    QCOMPARE(shownNow.join(' '), shownAfterTact1);
     // The mirror rule: a SegmentSelector cell into both generator cells of its weight.
     const auto cells = [](const char* a, const char* b) {
         return control<QLineEdit>(Form6, a)->text() + control<QLineEdit>(Form6, b)->text();

@@ -550,6 +550,11 @@ void TestLogic::reportNames() {
     QCOMPARE(name("  Сидоров", "Петрова, Анна"), "2026-12-07 Сидоров Петрова.pdf");
     QCOMPARE(name("a/b:c*d?\\e", " "), "2026-12-07 a_b_c_d__e.pdf");
     QCOMPARE(name("", ""), "2026-12-07.pdf");
+    // A name pasted with a line break keeps it, quoted, on one record of the journal.
+    name("Иванов\nИван", "");
+    const std::string line = Record::csvLine(result);
+    QVERIFY(line.find("\"Иванов\nИван\"") != std::string::npos);
+    QCOMPARE(Record::csvFields(line)[1], "Иванов\nИван");
 }
 
 QTEST_APPLESS_MAIN(TestLogic)
