@@ -247,12 +247,12 @@ void TestLogic::coderStatePassesEveryStep() {
     }
 }
 
-// Redraws avoid a repeat, yet a source that always repeats cannot hang a run: its draws stop
-// at 1 + 101 + 10001 + 10001 for the intro pools, 1 + 101 for the final ones and
-// 1 + 10001 + 100001 for the options, and the repeats stand.
+// Redraws avoid every earlier pick, yet a source that always repeats cannot hang a run: its draws
+// stop at 1 + 101 + 10001 + 10001 for the intro pools, 1 + 101 for the final ones and 1 + 10001 +
+// 100001 for the options, and the repeats stand.
 void TestLogic::boundedRedraws() {
     {
-        ScriptedDraws scripted({1, 1, 0, 1, 0, 2, 2, 6, 2, 2, 2, 0, 0, 2, 1});
+        ScriptedDraws scripted({1, 1, 0, 1, 0, 2, 1, 0, 2, 6, 2, 2, 2, 0, 0, 2, 1});
         QCOMPARE(IntroTestBank().drawPools(), (std::vector<int>{2, 1, 3, 7}));
         QCOMPARE(choiceQuestion({"?", {"a", "b", "c"}, 2}).options,
                  (std::vector<std::string>{"c", "a", "b"}));
