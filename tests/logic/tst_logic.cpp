@@ -576,6 +576,7 @@ void TestLogic::reportNames() {
     const std::string line = Record::csvLine(result);
     QVERIFY(line.find("\"Иванов\nИван\"") != std::string::npos);
     QCOMPARE(Record::csvFields(line)[1], "Иванов\nИван");
+    QCOMPARE(Record::csvFields("a,\"b,\"\"c\"\"\""), (std::vector<std::string>{"a", "b,\"c\""}));
 }
 
 QTEST_APPLESS_MAIN(TestLogic)
