@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Ошибка записи");
+constexpr QStringView kCaption = u"Ошибка записи";
 
 ResultKeeper::Dialogs& dialogs() {
     static ResultKeeper::Dialogs current;
@@ -73,7 +73,7 @@ void ResultKeeper::finalFinished(const Knowledge::TestRun& run, const QString& s
                      QStringLiteral("Результат не записан в журнал %1: %2.\nОтчёт можно сохранить "
                                     "или напечатать.")
                          .arg(QDir::toNativeSeparators(journal_.path()), reason),
-                     kCaption);
+                     kCaption.toString());
 }
 
 void ResultKeeper::saveReport(QWidget* parent) {
@@ -92,7 +92,7 @@ void ResultKeeper::saveReport(QWidget* parent) {
         showErrorBox(parent,
                      QStringLiteral("Отчёт не сохранён в файл %1: %2.")
                          .arg(QDir::toNativeSeparators(path), reason),
-                     kCaption);
+                     kCaption.toString());
 }
 
 void ResultKeeper::printReport(QWidget* parent) {
@@ -100,5 +100,6 @@ void ResultKeeper::printReport(QWidget* parent) {
     // Also the name a print to a file proposes.
     printer.setDocName(QFileInfo(toQString(Record::reportFileName(result_))).completeBaseName());
     if (setUpPrinter(parent, printer) && !LabReport::print(printer, result_))
-        showErrorBox(parent, QStringLiteral("Отчёт не напечатан: принтер не отвечает."), kCaption);
+        showErrorBox(parent, QStringLiteral("Отчёт не напечатан: принтер не отвечает."),
+                     kCaption.toString());
 }
