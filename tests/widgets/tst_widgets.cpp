@@ -4,13 +4,11 @@
 #include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
-#include "widgets/Picture.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/ReadOnlyText.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,7 +24,6 @@ private Q_SLOTS:
     void linkLabel();
     void labelGrowsToItsText();
     void radioGroup();
-    void picturesKeepTheirOwnDrawing();
     void readOnlyTextHasNoCaretUntilMoved();
 };
 
@@ -159,16 +156,6 @@ void TestWidgets::radioGroup() {
     QCOMPARE(chain.join(' '), "option1 option2 option3");
     group->clearItems();
     QVERIFY(group->count() == 0 && group->selectedText().isEmpty());
-}
-
-void TestWidgets::picturesKeepTheirOwnDrawing() {
-    // Drawn by plain functions, as the lab's pictures are, whose drawings are shared.
-    Picture red(
-        {8, 8}, +[](QPainter& p) { p.fillRect(0, 0, 8, 8, Qt::red); }, nullptr);
-    Picture blue(
-        {8, 8}, +[](QPainter& p) { p.fillRect(0, 0, 8, 8, Qt::blue); }, nullptr);
-    QCOMPARE(red.grab().toImage().pixelColor(4, 4), QColor(Qt::red));
-    QCOMPARE(blue.grab().toImage().pixelColor(4, 4), QColor(Qt::blue));
 }
 
 // A question comes up without a caret against its last digit; a reader who moves through
