@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void errorBox();
     void everyScreen_data();
     void everyScreen();
+    void readyAheadOfTheStudent();
     void practiceErrorLimit_data();
     void practiceErrorLimit();
     void practicePrompts_data();
@@ -151,6 +153,10 @@ void TestScreens::everyScreen() {
                      what);
     }
     QCOMPARE(links, form->findChildren<LinkLabel*>().size());
+    QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(form);
+    for (int i = 0; i < whole->childCount(); ++i) // a reader can find its way back up and on
+        QCOMPARE(whole->indexOfChild(whole->child(i)), i);
+    QCOMPARE(whole->indexOfChild(nullptr), -1);
     if (form == Form1) { // each title line once, top to bottom; the link acts on the action
         QCOMPARE(said.join('|'), "Лабораторно-практическое занятие|\"Изучение работы нелинейного "
                                  "кодера\"|Начать работу >>|Новосибирск, 2026");
@@ -165,6 +171,18 @@ void TestScreens::everyScreen() {
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(showing(), "");
+}
+
+// The title comes up alone; while a student reads it, every screen is made and the theory
+// reader lays its texts out of sight.
+void TestScreens::readyAheadOfTheStudent() {
+    frame_.emplace();
+    QVERIFY(!Form2);
+    frame_->start();
+    QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    QTRY_VERIFY(Form9);
+    QTRY_VERIFY(!control<QPlainTextEdit>(Form3, "RzRichEdit1")->toPlainText().isEmpty());
+    QCOMPARE(showing(), "Form1");
 }
 
 void TestScreens::practiceErrorLimit_data() {

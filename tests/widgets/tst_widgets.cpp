@@ -10,13 +10,19 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 class TestWidgets : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { LabStyle::setUpApplication(*qApp); }
+    void initTestCase() {
+        // The lab looks the same whatever style the desktop would give it.
+        QApplication::setStyle(QStringLiteral("Windows"));
+        LabStyle::setUpApplication(*qApp);
+        QCOMPARE(QApplication::style()->name(), "fusion");
+    }
     void numericFieldShowsWhatItReads_data();
     void numericFieldShowsWhatItReads();
     void digitCell();

@@ -4,6 +4,7 @@
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
+#include "app/LabReport.h"
 #include "app/ResultKeeper.h"
 #include "logic/RandomDraw.h"
 #include "screens/Unit4.h"
@@ -15,7 +16,9 @@
 #include "widgets/UnitPicture.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,6 +105,18 @@ const RegisterShots finalShots(QStringLiteral("final"), [](const ShotContext& co
     Form8->findChild<LinkLabel*>(QStringLiteral("saveReportLink"))->activate();
     ResultKeeper::setDialogs({});
     Form8->hide();
+});
+
+// The students' report as a page, at 72 dots an inch.
+const RegisterShots reportShots(QStringLiteral("report"), [](const ShotContext& context) {
+    QImage page(595, 842, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    LabReport::paint(painter, QRect(57, 57, 481, 728),
+                     {"2026-12-07 14:05:09", "Иванов Иван Иванович", "Петрова, Анна",
+                      {9, 1, {6}}, {7, 3, {2, 5, 9}}, -37, 7, "1.0.0.0"});
+    painter.end();
+    page.save(QDir(context.directory).filePath(QStringLiteral("report_page.png")));
 });
 
 // The unit picture enlarged eight times, to judge its pixels.
