@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Renders every screen and state with render_screens and compares each picture, pixel for
-# pixel through its checksum, with the one looked at and approved (pictures.sha256). After a
-# change meant to alter the screens: look at the new pictures, then approve them with
+# pixel, and what a screen reader hears of each screen, word for word, through their
+# checksums, with the ones looked at and approved (pictures.sha256). After a change meant to
+# alter the screens: look at the new pictures and texts, then approve them with
 #   LAB_APPROVE_PICTURES=1 ctest --test-dir build -R pictures
 # Arguments: RENDER (the program), OUT (a folder for the pictures), SUMS (the approved list).
 file(REMOVE_RECURSE "${OUT}")
@@ -9,7 +10,7 @@ execute_process(COMMAND "${RENDER}" "${OUT}" RESULT_VARIABLE rendered OUTPUT_QUI
 if(NOT rendered EQUAL 0)
     message(FATAL_ERROR "render_screens failed: ${rendered}")
 endif()
-file(GLOB pictures RELATIVE "${OUT}" "${OUT}/*.png")
+file(GLOB pictures RELATIVE "${OUT}" "${OUT}/*.png" "${OUT}/*.txt")
 list(SORT pictures)
 set(now "")
 foreach(picture IN LISTS pictures)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Every screen as it first appears.
+// Every screen as it first appears, and what a screen reader hears of it.
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
@@ -13,7 +13,21 @@
 #include "screens/Unit8.h"
 #include "screens/Unit9.h"
 
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
+
 namespace {
+
+// One line a node, indented by its depth: role, name and description.
+void listSpoken(QAccessibleInterface* node, int depth, QByteArray& lines) {
+    lines += QByteArray(depth * 2, ' ') + QByteArray::number(node->role()) + " | " +
+             node->text(QAccessible::Name).toUtf8() + " | " +
+             node->text(QAccessible::Description).toUtf8() + '\n';
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            listSpoken(child, depth + 1, lines);
+}
 
 const RegisterShots frameShots(QStringLiteral("frame"), [](const ShotContext& context) {
     LabFrame frame;
@@ -23,6 +37,11 @@ const RegisterShots frameShots(QStringLiteral("frame"), [](const ShotContext& co
                                                                Form6, Form7, Form8, Form9}) {
         screen->showScreen();
         context.save(screen, QStringLiteral("plain_") + screen->objectName());
+        QByteArray spoken;
+        listSpoken(QAccessible::queryAccessibleInterface(screen), 0, spoken);
+        QFile file(QDir(context.directory).filePath("spoken_" + screen->objectName() + ".txt"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(spoken);
         screen->hide();
     }
 });
