@@ -23,6 +23,11 @@ ResultKeeper::Dialogs& dialogs() {
     return current;
 }
 
+ResultKeeper::Clock& stampClock() {
+    static ResultKeeper::Clock current;
+    return current;
+}
+
 QString askFileName(QWidget* parent, const QString& proposed) {
     if (dialogs().saveFileName)
         return dialogs().saveFileName(parent, proposed);
@@ -47,6 +52,12 @@ ResultKeeper::Dialogs ResultKeeper::setDialogs(Dialogs replacement) {
     return previous;
 }
 
+ResultKeeper::Clock ResultKeeper::setClock(Clock replacement) {
+    Clock previous = std::move(stampClock());
+    stampClock() = std::move(replacement);
+    return previous;
+}
+
 void ResultKeeper::introFinished(const Knowledge::TestRun& run) {
     intro_ = Record::scoreOf(run);
 }
@@ -58,15 +69,15 @@ void ResultKeeper::practiceFinished(std::int32_t value, int errors) {
 
 void ResultKeeper::finalFinished(const Knowledge::TestRun& run, const QString& student1,
                                  const QString& student2, QWidget* screen) {
-    result_ = Record::LabResult{
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
-        student1.toStdString(),
-        student2.toStdString(),
-        intro_,
-        Record::scoreOf(run),
-        practiceValue_,
-        practiceErrors_,
-        QCoreApplication::applicationVersion().toStdString()};
+    const QDateTime now = stampClock() ? stampClock()() : QDateTime::currentDateTime();
+    result_ = Record::LabResult{now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
+                                student1.toStdString(),
+                                student2.toStdString(),
+                                intro_,
+                                Record::scoreOf(run),
+                                practiceValue_,
+                                practiceErrors_,
+                                QCoreApplication::applicationVersion().toStdString()};
     QString reason;
     if (!journal_.append(result_, &reason))
         showErrorBox(screen,

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QDateTime;
 class QPrinter;
 class QWidget;
 
@@ -41,6 +42,10 @@ public:
     };
     // Installs replacements (empty functions restore the real dialogs); returns the old ones.
     static Dialogs setDialogs(Dialogs dialogs);
+    // The time a result is stamped with, replaceable so that a test can fix it (an empty
+    // function restores the system's clock); returns the old one.
+    using Clock = std::function<QDateTime()>;
+    static Clock setClock(Clock clock);
 
 private:
     ResultsJournal journal_;
