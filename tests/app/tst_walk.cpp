@@ -270,6 +270,7 @@ void Walk::takeIntroTest() {
     draws.push(kIntroAllRightRun);
     student.use(Form4, "RzURLLabel2");
     QVERIFY(shown(Form4, "Label1") && shown(Form4, "RzURLLabel1") && !shown(Form4, "Label3"));
+    QVERIFY(!shown(Form4, "RzURLLabel2") && !shown(Form4, "RzURLLabel3"));
     student.use(Form4, "RzURLLabel1");
     for (int n = 1; n <= 10; ++n)
         answer(student, Form4, true);
@@ -440,6 +441,7 @@ void Walk::takeFinalTest() {
     draws.push(kFinalAllRightRun);
     student.use(Form8, "RzURLLabel2");
     QVERIFY(!shown(Form8, "Label5") && Form8->questionNo() == 1);
+    QVERIFY(!shown(Form8, "RzURLLabel2") && !shown(Form8, "saveReportLink"));
     for (int n = 1; n <= 10; ++n)
         answer(student, Form8, true);
     QCOMPARE(textOf(Form8, "Label7"), "Ошибки в вопросах:");
