@@ -75,17 +75,6 @@ int RadioGroup::itemIndex() const {
     return -1;
 }
 
-void RadioGroup::setItemIndex(int index) {
-    if (index >= 0 && index < buttons_.size()) {
-        buttons_[index]->setChecked(true);
-        return;
-    }
-    group_->setExclusive(false);
-    for (QRadioButton* button : std::as_const(buttons_))
-        button->setChecked(false);
-    group_->setExclusive(true);
-}
-
 QString RadioGroup::selectedText() const {
     return itemText(itemIndex());
 }

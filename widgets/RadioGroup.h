@@ -24,7 +24,6 @@ public:
 
     // -1 when no option is selected.
     int itemIndex() const;
-    void setItemIndex(int index);
     QString selectedText() const;
 
 Q_SIGNALS:

@@ -56,6 +56,7 @@ void TestWidgets::numericFieldShowsWhatItReads_data() {
     row("minus zero", 0, "-0", "-0", "0", "0");
     row("lone sign", 3, "-", "-", "", "-");
     row("lone comma", 3, ",", ",", "", ",");
+    row("comma in whole numbers", 0, "-,5", "-5", "-5", "-5");
     row("sign and comma", 3, "-,5", "-,5", "-0.5", "-0,5");
     row("nothing", 0, "", "", "", "");
 }
@@ -151,9 +152,16 @@ void TestWidgets::radioGroup() {
         group->addItem(QString::fromLatin1(option));
     window.show();
     QCOMPARE(group->itemIndex(), -1); // none selected after filling
-    QTest::mouseClick(group->findChild<QWidget*>(QStringLiteral("optionText2")), Qt::LeftButton);
+    const auto clickText = [group](int option, Qt::MouseButton button) {
+        QTest::mouseClick(group->findChild<QWidget*>(QString("optionText%1").arg(option)), button);
+    };
+    clickText(2, Qt::LeftButton);
     QCOMPARE(group->selectedText(), "b");
     QCOMPARE(clicks.count(), 1);
+    clickText(3, Qt::RightButton); // only the left button selects
+    QCOMPARE(group->selectedText(), "b");
+    clickText(1, Qt::LeftButton);
+    QCOMPARE(group->selectedText(), "a");
     // The options take the keyboard focus in their order, where their frame stands.
     QStringList chain;
     for (QWidget* w = question->nextInFocusChain(); chain.size() < 3; w = w->nextInFocusChain())
