@@ -354,6 +354,7 @@ void Walk::codeTheirValues() {
         // Both generator rows until the sign is entered; every cell back at "0".
         QVERIFY(shown(Form6, "Edit3") && shown(Form6, "Edit23") && !shown(Form6, "RzURLLabel1"));
         QCOMPARE(notAtZero(Form6, "Edit"), QStringList());
+        QCOMPARE(control<QLineEdit>(Form6, "RxCalcEdit1")->text(), "0");
         const Coder::TCodingTrace trace = Coder::BuildCodingTrace(value);
         for (int step = 1; step <= 16; ++step) {
             enterState(student, trace, step);
@@ -441,7 +442,9 @@ void Walk::takeFinalTest() {
     draws.push(kFinalAllRightRun);
     student.use(Form8, "RzURLLabel2");
     QVERIFY(!shown(Form8, "Label5") && Form8->questionNo() == 1);
-    QVERIFY(!shown(Form8, "RzURLLabel2") && !shown(Form8, "saveReportLink"));
+    for (const char* name : {"Label1", "Label2", "Label3", "Label5", "Label6", "Label7",
+                             "RzURLLabel2", "saveReportLink", "printReportLink"})
+        QVERIFY2(!shown(Form8, name), name);
     for (int n = 1; n <= 10; ++n)
         answer(student, Form8, true);
     QCOMPARE(textOf(Form8, "Label7"), "Ошибки в вопросах:");
