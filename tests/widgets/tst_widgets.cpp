@@ -106,6 +106,7 @@ void TestWidgets::linkLabel_data() {
     QTest::newRow("left click") << 0 << true;
     QTest::newRow("right click") << 1 << false;
     QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
     QTest::newRow("Space") << int(Qt::Key_Space) << true;
     QTest::newRow("another key") << int(Qt::Key_A) << false;
 }
