@@ -79,8 +79,20 @@ void answer(Student& student, const KnowledgeTestScreen* screen, bool right) {
              QString::fromStdString(question.text));
     QCOMPARE(control<QGroupBox>(screen, "LMDGroupBox1")->title(),
              QStringLiteral("Вопрос %1").arg(screen->questionNo()));
+    QCOMPARE(control(screen, "RichEdit1")->accessibleName(),
+             QStringLiteral("Вопрос %1").arg(screen->questionNo()));
+    // Only this question's own answer field, options and unit.
+    const auto visible = [screen](const char* name) {
+        const auto* widget = screen->findChild<QWidget*>(QString::fromLatin1(name));
+        return widget && widget->isVisible();
+    };
+    QCOMPARE(visible("Edit1"),
+             question.kind == AnswerKind::Digits || question.kind == AnswerKind::Word);
+    QCOMPARE(visible("RxCalcEdit1"), question.kind == AnswerKind::Number);
+    QCOMPARE(visible("Panel1"), question.withUnit);
+    const auto* group = control<RadioGroup>(screen, "LMDRadioGroup1");
+    QCOMPARE(group->count(), int(question.options.size()));
     if (question.kind == AnswerKind::Choice) {
-        const auto* group = control<RadioGroup>(screen, "LMDRadioGroup1");
         student.choose(screen, right ? key : group->itemText(group->itemText(0) == key ? 1 : 0));
     } else if (question.kind == AnswerKind::Number) {
         QLocale russian(QLocale::Russian);
@@ -408,6 +420,7 @@ void Walk::takeFinalTest() {
         QTest::keyClick(Form8, Qt::Key_S, Qt::ControlModifier);
         QTest::keyClick(Form8, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(shown(Form8, "Panel1"), n == 3);
+        QVERIFY(!control(Form8, "LMDButton1")->isEnabled());
         if (n != 7)
             QCOMPARE(control(Form8, "Edit1")->width(), n <= 2 ? 185 : 73);
         answer(student, Form8, n != 2 && n != 5 && n != 9);
