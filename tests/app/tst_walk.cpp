@@ -281,11 +281,14 @@ void Walk::takeIntroTest() {
     // Once more from the instructions, with new draws; all right this time.
     draws.push(kIntroAllRightRun);
     student.use(Form4, "RzURLLabel2");
-    QVERIFY(shown(Form4, "Label1") && shown(Form4, "RzURLLabel1") && !shown(Form4, "Label3"));
-    QVERIFY(!shown(Form4, "RzURLLabel2") && !shown(Form4, "RzURLLabel3"));
+    QVERIFY(shown(Form4, "Label1") && shown(Form4, "Label2") && shown(Form4, "RzURLLabel1"));
+    QVERIFY(!shown(Form4, "Label3") && !shown(Form4, "RzURLLabel2") &&
+            !shown(Form4, "RzURLLabel3"));
     student.use(Form4, "RzURLLabel1");
-    for (int n = 1; n <= 10; ++n)
+    for (int n = 1; n <= 10; ++n) {
+        QVERIFY(!control(Form4, "LMDButton1")->isEnabled());
         answer(student, Form4, true);
+    }
     QCOMPARE(textOf(Form4, "Label3"), "Ошибки в вопросах: ");
     QCOMPARE(draws.remaining(), 0);
 }
