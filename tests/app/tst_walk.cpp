@@ -366,10 +366,15 @@ void Walk::codeTheirValues() {
         QCOMPARE(showing(), "Form6");
         QCOMPARE(textOf(Form6, "Label1"), QString::fromStdString(Practice::openingStatus(value)));
         QCOMPARE(textOf(Form6, "Label2"), QString::number(value));
-        // Both generator rows until the sign is entered; every cell back at "0".
-        QVERIFY(shown(Form6, "Edit3") && shown(Form6, "Edit23") && !shown(Form6, "RzURLLabel1"));
+        // Both generator rows until the sign is entered, every cell back at "0", the links
+        // gone and only the lamp to fill the register lit.
+        QVERIFY(shown(Form6, "Edit3") && shown(Form6, "Edit23") && shown(Form6, "Edit22"));
+        QVERIFY(!shown(Form6, "RzURLLabel1") && !shown(Form6, "RzURLLabel2"));
         QCOMPARE(notAtZero(Form6, "Edit"), QStringList());
-        QCOMPARE(control<QLineEdit>(Form6, "RxCalcEdit1")->text(), "0");
+        for (const char* cell : {"RxCalcEdit1", "Edit22"})
+            QCOMPARE(control<QLineEdit>(Form6, cell)->text(), "0");
+        for (int lamp = 1; lamp <= 4; ++lamp)
+            QCOMPARE(shown(Form6, "LMDLight", lamp), lamp == 1);
         const Coder::TCodingTrace trace = Coder::BuildCodingTrace(value);
         for (int step = 1; step <= 16; ++step) {
             enterState(student, trace, step);
