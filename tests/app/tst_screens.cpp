@@ -211,24 +211,19 @@ void TestScreens::practiceErrorLimit() {
 void TestScreens::practicePrompts_data() {
     QTest::addColumn<QString>("touches"); // a key (k) or a double click (d) in Edit<n>, U эт, K
     QTest::addColumn<QString>("prompts"); // the lamps shown, U эт's and the Comparator's colour
-    QTest::newRow("in the suggested order") << "k20 d50 kU kK"
-                                            << "234 green green";
-    QTest::newRow("selector first") << "k45"
-                                    << "14 red face";
-    QTest::newRow("selector, then register") << "k45 d17"
-                                             << "24 red red";
-    QTest::newRow("selector twice, register") << "k43 k53 k14"
-                                              << "24 red red";
-    QTest::newRow("register twice") << "d14 d21"
-                                    << "23 face face";
-    QTest::newRow("U эт first") << "kU"
-                                << "1 green red";
-    QTest::newRow("Comparator first") << "kK"
-                                      << "1 face green";
-    QTest::newRow("Comparator, then U эт") << "kK kU"
-                                           << "1 green green";
-    QTest::newRow("generators and double clicks on fields") << "k3 d23 k33 dU dK"
-                                                            << "1 face face";
+    const auto row = [](const char* name, const char* touches, const char* prompts) {
+        QTest::newRow(name) << QString(touches) << QString(prompts);
+    };
+    row("in the suggested order", "k20 d50 kU kK", "234 green green");
+    row("selector first", "k45", "14 red face");
+    row("register, then a double click on the selector", "k20 d50", "234 red face");
+    row("selector, then register", "k45 d17", "24 red red");
+    row("selector twice, register", "k43 k53 k14", "24 red red");
+    row("register twice", "d14 d21", "23 face face");
+    row("U эт first", "kU", "1 green red");
+    row("Comparator first", "kK", "1 face green");
+    row("Comparator, then U эт", "kK kU", "1 green green");
+    row("generators and double clicks on fields", "k3 d23 k33 dU dK", "1 face face");
 }
 
 void TestScreens::practicePrompts() {

@@ -501,16 +501,14 @@ void TestLogic::demonstrationWalk() {
 void TestLogic::testRunCounts_data() {
     QTest::addColumn<QString>("answers"); // a question each: Right, Wrong, or refused first (x)
     QTest::addColumn<QString>("wrongList");
-    QTest::newRow("all right") << "RRRRRRRRRR"
-                               << "";
-    QTest::newRow("first and last wrong") << "WRRRRRRRRW"
-                                          << " 1 10";
-    QTest::newRow("refused, then right") << "xRRRRRRRRRxR"
-                                         << "";
-    QTest::newRow("refused, then wrong") << "RRRRxWRRRRR"
-                                         << " 5";
-    QTest::newRow("all wrong") << "WWWWWWWWWW"
-                               << " 1 2 3 4 5 6 7 8 9 10";
+    const auto row = [](const char* name, const char* answers, const char* wrongList) {
+        QTest::newRow(name) << QString(answers) << QString(wrongList);
+    };
+    row("all right", "RRRRRRRRRR", "");
+    row("first and last wrong", "WRRRRRRRRW", " 1 10");
+    row("refused, then right", "xRRRRRRRRRxR", "");
+    row("refused, then wrong", "RRRRxWRRRRR", " 5");
+    row("all wrong", "WWWWWWWWWW", " 1 2 3 4 5 6 7 8 9 10");
 }
 
 // How a run judges and counts, and that a new run starts from nothing.
