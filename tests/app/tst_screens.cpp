@@ -119,6 +119,8 @@ void TestScreens::everyScreen() {
         Form1->hide();
         form->showScreen();
     }
+    if (form == Form9) // opened at its designed place, not centred
+        QCOMPARE(form->pos(), QPoint(405, 327));
     if (!chain.isEmpty()) {
         QVERIFY(QTest::qWaitForWindowActive(form));
         QStringList visited{QApplication::focusWidget()->objectName()};
