@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "app/LabReport.h"
 
+#include "app/store/SafeFile.h"
 #include "foundation/LabStyle.h"
 #include "foundation/Utf8Text.h"
 #include "logic/FinalTestBank.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace LabReport {
 
@@ -102,12 +103,11 @@ bool savePdf(const QString& path, const Record::LabResult& result, QString* reas
             *reason = why;
         return false;
     };
-    // Written beside the file and put in its place only when whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+    // Made whole in memory, then put in the file's place.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                          QPageLayout::Millimeter));
@@ -122,9 +122,7 @@ bool savePdf(const QString& path, const Record::LabResult& result, QString* reas
         if (!painter.end())
             return fail(QStringLiteral("не удалось завершить документ"));
     }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return SafeFile::replace(path, document.data(), reason);
 }
 
 bool print(QPrinter& printer, const Record::LabResult& result) {

@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QUuid>
 
 namespace {
 
@@ -31,8 +32,16 @@ ResultKeeper::Clock& stampClock() {
 QString askFileName(QWidget* parent, const QString& proposed) {
     if (dialogs().saveFileName)
         return dialogs().saveFileName(parent, proposed);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить отчёт"), proposed,
-                                        QStringLiteral("Документ PDF (*.pdf)"));
+    // Qt's own dialog adds the suffix before it asks about replacing a file, so a name typed
+    // without ".pdf" never replaces one silently; the same dialog on every desktop.
+    QFileDialog dialog(parent, QStringLiteral("Сохранить отчёт"), QString(),
+                       QStringLiteral("Документ PDF (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("saveReportDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposed);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 bool setUpPrinter(QWidget* parent, QPrinter& printer) {
@@ -70,7 +79,8 @@ void ResultKeeper::practiceFinished(std::int32_t value, int errors) {
 void ResultKeeper::finalFinished(const Knowledge::TestRun& run, const QString& student1,
                                  const QString& student2, QWidget* screen) {
     const QDateTime now = stampClock() ? stampClock()() : QDateTime::currentDateTime();
-    result_ = Record::LabResult{now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
+    result_ = Record::LabResult{QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(),
+                                now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(),
                                 student1.toStdString(),
                                 student2.toStdString(),
                                 intro_,
@@ -93,11 +103,9 @@ void ResultKeeper::saveReport(QWidget* parent) {
     if (!folder.exists())
         folder = QDir::home();
     const QString proposed = folder.filePath(toQString(Record::reportFileName(result_)));
-    QString path = askFileName(parent, proposed);
+    const QString path = askFileName(parent, proposed);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QLatin1String(".pdf");
     QString reason;
     if (!LabReport::savePdf(path, result_, &reason))
         showErrorBox(parent,

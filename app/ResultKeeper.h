@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ResultsJournal.h"
+#include "app/store/ResultsJournal.h"
 #include "logic/ResultRecord.h"
 
 #include <QObject>

@@ -2,10 +2,13 @@
 #include "foundation/LabStyle.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPalette>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace LabStyle {
 
@@ -45,6 +48,13 @@ void setEnabledColor(QPalette& palette, QPalette::ColorRole role, const QColor& 
 }
 
 void setUpApplication(QApplication& app) {
+    // Qt's own texts (file and print dialogs, buttons, error reasons) in the lab's language,
+    // whatever the desktop's.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    auto* qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
     QApplication::setApplicationName(QStringLiteral("Нелинейный кодер"));
     QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Лаборатория ЦСП"));

@@ -1,23 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "logic/ResultRecord.h"
 
-#include <iterator>
+#include "logic/IntegerText.h"
 
 namespace Record {
 
 namespace {
-
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 // The first word of a name, without the punctuation that may follow it ("Петрова, Анна").
 std::string firstWord(std::string_view name) {
@@ -50,42 +38,20 @@ std::string questionList(const std::vector<int>& questions) {
     return list;
 }
 
-std::string csvHeader() {
-    return "Дата и время,Студент 1,Студент 2,Вводный тест: правильных ответов,"
-           "Итоговый тест: правильных ответов,Ошибки в вопросах итогового теста,"
-           "Значение Uаим,Ошибок кодирования";
-}
-
-std::string csvLine(const LabResult& result) {
-    const std::string fields[] = {result.finishedAt,
-                                  result.student1,
-                                  result.student2,
-                                  std::to_string(result.intro.right),
-                                  std::to_string(result.final.right),
-                                  questionList(result.final.wrongQuestions),
-                                  std::to_string(result.practiceValue),
-                                  std::to_string(result.practiceErrors)};
-    std::string line = csvField(fields[0]);
-    for (std::size_t i = 1; i < std::size(fields); ++i)
-        line += ',' + csvField(fields[i]);
-    return line;
-}
-
-std::vector<std::string> csvFields(std::string_view line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"')
-            fields.back() += line[++i];
-        else if (c == '"')
-            quoted = !quoted;
-        else if (c == ',' && !quoted)
-            fields.emplace_back();
-        else
-            fields.back() += c;
+std::optional<std::vector<int>> parseQuestionList(std::string_view list) {
+    std::vector<int> questions;
+    while (!list.empty()) {
+        const std::size_t end = list.find(' ');
+        const std::string_view word = list.substr(0, end);
+        if (!word.empty()) {
+            const std::optional<std::int32_t> q = parseInt32(word);
+            if (!q || *q < 1 || *q > Knowledge::kQuestionCount)
+                return std::nullopt;
+            questions.push_back(*q);
+        }
+        list.remove_prefix(end == std::string_view::npos ? list.size() : end + 1);
     }
-    return fields;
+    return questions;
 }
 
 std::string reportFileName(const LabResult& result) {

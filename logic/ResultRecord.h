@@ -4,6 +4,7 @@
 #include "logic/KnowledgeTest.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +18,14 @@ struct TestScore {
     int right = 0;
     int wrong = 0;
     std::vector<int> wrongQuestions; // ascending
+    // False for a result read from a journal that did not record the questions.
+    bool questionsKnown = true;
 };
 
 TestScore scoreOf(const Knowledge::TestRun& run);
 
 struct LabResult {
+    std::string id;         // made where the result was made; the same result, the same id
     std::string finishedAt; // "2026-12-07 14:05:09"
     std::string student1, student2;
     TestScore intro, final;
@@ -32,13 +36,8 @@ struct LabResult {
 
 // "2 5 9": the numbers of the wrongly answered questions; empty when there are none.
 std::string questionList(const std::vector<int>& questions);
-
-// The journal's columns, and one result as a line of them, without the line end. Fields
-// that hold a comma, a quote or a line break are quoted, quotes doubled.
-std::string csvHeader();
-std::string csvLine(const LabResult& result);
-// The fields of one line, undoing the quoting; for reading a journal back.
-std::vector<std::string> csvFields(std::string_view line);
+// The numbers of such a list; nothing when it is not one (a word, a number out of 1..10).
+std::optional<std::vector<int>> parseQuestionList(std::string_view list);
 
 // "2026-12-07 Иванов Петрова.pdf": the date and the students' surnames (the first word of
 // each name), without characters a file name cannot hold.

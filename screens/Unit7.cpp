@@ -2,6 +2,7 @@
 #include "screens/Unit7.h"
 
 #include "widgets/Controls.h"
+#include "widgets/OneLineValidator.h"
 
 TForm7* Form7 = nullptr;
 
@@ -15,8 +16,11 @@ TForm7::TForm7() : LabScreen(QStringLiteral("Регистрация"), QSize(414
     Button1 = makeButton(this, "Button1", {168, 128, 75, 25}, QStringLiteral("OK"));
     Edit1->setAccessibleName(Label2->text());
     Edit2->setAccessibleName(Label3->text());
-    for (QLineEdit* name : {Edit1, Edit2})
+    for (QLineEdit* name : {Edit1, Edit2}) {
         name->setAccessibleDescription(Label1->text());
+        // A name pasted with a line break would run over the report's next line.
+        name->setValidator(new OneLineValidator(name));
+    }
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Button1);
 

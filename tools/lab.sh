@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
 case "$mode" in
 test) packages+=(xvfb python3 python3-xlib poppler-utils) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;

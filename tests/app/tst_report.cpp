@@ -3,13 +3,24 @@
 
 #include "app/LabReport.h"
 #include "app/ResultKeeper.h"
-#include "app/ResultsJournal.h"
+#include "app/store/ResultsJournal.h"
+#include "logic/JournalFormat.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <csignal>
+#include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,9 +30,68 @@
 namespace {
 
 Record::LabResult sample(const std::string& first, const std::string& second) {
-    return {"2026-12-07 14:05:09", first, second, {9, 1, {6}},
-            {7, 3, {2, 5, 9}},     -37,   7,      "1.0.0.0"};
+    return {"",     "2026-12-07 14:05:09", first, second, {9, 1, {6}}, {7, 3, {2, 5, 9}},
+            -37,    7,                     "1.0.0.0"};
 }
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// While one lives, files of this process may grow to `bytes` only, and a write beyond
+// fails with "file too large" instead of ending the process.
+class SizeLimit {
+public:
+    explicit SizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        const rlimit limited{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~SizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    Q_DISABLE_COPY_MOVE(SizeLimit)
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+// A file system of its own, 64 KiB, for a real full disk; root only.
+class SmallDisk {
+public:
+    SmallDisk() {
+        mounted_ = QProcess::execute(QStringLiteral("mount"),
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                      QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                      QStringLiteral("tmpfs"), dir_.path()}) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_)
+            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
+    }
+    Q_DISABLE_COPY_MOVE(SmallDisk)
+    bool mounted() const { return mounted_; }
+    QString path() const { return dir_.path(); }
+    // Fills what is left, so that the next write finds no room.
+    void fill() const {
+        QFile filler(QDir(dir_.path()).filePath(QStringLiteral("filler")));
+        if (filler.open(QIODevice::WriteOnly))
+            while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
+            }
+    }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
 
 } // namespace
 
@@ -32,6 +102,13 @@ private Q_SLOTS:
     void init() { prepareLab(); }
     void pdfHoldsTheResult();
     void journalKeepsOneWholeLinePerRun();
+    void olderJournalKeepsItsLines();
+    void failedWriteKeepsTheEarlierFile_data();
+    void failedWriteKeepsTheEarlierFile();
+    void concurrentLabsLoseNoLine();
+    void busyJournalIsToldAndKept();
+    void saveDialogAsksBeforeReplacing_data();
+    void saveDialogAsksBeforeReplacing();
     void unwritablePlacesAreToldAndTheLabGoesOn();
     void killedWriterLeavesTheEarlierLines();
 };
@@ -39,23 +116,23 @@ private Q_SLOTS:
 void TestReport::pdfHoldsTheResult() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("отчёт.pdf"));
-    QVERIFY(LabReport::savePdf(path, sample("Иванов Иван Иванович", "Петрова, Анна"), nullptr));
+    QVERIFY(LabReport::savePdf(path, sample("Иванов Иван Иванович", "=Петрова, Анна"), nullptr));
     const QString text = pdfText(path);
     for (const char* expected :
          {"Лабораторно-практическое занятие", "Студенты, выполнившие работу:",
-          "Иванов Иван Иванович", "Петрова, Анна", "07.12.2026 14:05",
+          "Иванов Иван Иванович", "=Петрова, Анна", "07.12.2026 14:05",
           "Вводный тест: правильных ответов 9, неправильных 1 Ошибки в вопросах: 6",
           "Практика кодирования: значение Uаим = -37, количество ошибок: 7",
           "Итоговый тест: правильных ответов 7, неправильных 3 Ошибки в вопросах: 2 5 9",
           "версия 1.0.0.0"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
-    QVERIFY(pdfText(path).size() > 200);
     // One student, no wrong answer.
     Record::LabResult alone = sample("Сидоров", "");
     alone.final = {10, 0, {}};
     QVERIFY(LabReport::savePdf(path, alone, nullptr));
     QVERIFY(pdfText(path).contains(QStringLiteral("Студент, выполнивший работу: Сидоров")));
     QVERIFY(pdfText(path).contains(QStringLiteral("неправильных 0 Ошибки в вопросах: нет")));
+    QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("отчёт.pdf")});
 }
 
 void TestReport::journalKeepsOneWholeLinePerRun() {
@@ -63,22 +140,236 @@ void TestReport::journalKeepsOneWholeLinePerRun() {
     const ResultsJournal journal(dir.filePath(QStringLiteral("журнал/нелинейный кодер")));
     const std::vector<std::pair<std::string, std::string>> names{
         {"Иванов Иван", ""}, {"О'Брайен, \"Джон\"", "=1+1; Петрова"}, {"\"", ","}};
-    for (const auto& [first, second] : names)
-        QVERIFY(journal.append(sample(first, second), nullptr));
+    for (const auto& [first, second] : names) {
+        Record::LabResult result = sample(first, second);
+        result.id = first;
+        QVERIFY(journal.append(result, nullptr));
+    }
     const QStringList lines = journalLines(journal);
     QCOMPARE(lines.size(), 1 + int(names.size()) + 1); // the header, a line each, the end
-    // The columns, as the teacher's spreadsheet reads them.
-    QCOMPARE(lines.first(), "Дата и время,Студент 1,Студент 2,Вводный тест: правильных ответов,"
-                            "Итоговый тест: правильных ответов,Ошибки в вопросах итогового "
-                            "теста,Значение Uаим,Ошибок кодирования");
     QCOMPARE(lines.last(), QString());
+    const Record::JournalReading reading = Record::readJournal(lines.join('\n').toStdString());
+    QCOMPARE(reading.skipped, 0);
+    QCOMPARE(reading.results.size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::vector<std::string> fields =
-            Record::csvFields(lines[qsizetype(i + 1)].toStdString());
-        QCOMPARE(fields,
-                 (std::vector<std::string>{"2026-12-07 14:05:09", names[i].first, names[i].second,
-                                           "9", "7", "2 5 9", "-37", "7"}));
+        const Record::LabResult& read = reading.results[i];
+        QCOMPARE(read.id, names[i].first);
+        QCOMPARE(read.student1, names[i].first);
+        QCOMPARE(read.student2, names[i].second);
+        QCOMPARE(read.intro.wrongQuestions, std::vector<int>{6});
+        QCOMPARE(read.final.wrongQuestions, (std::vector<int>{2, 5, 9}));
     }
+}
+
+// A journal that an earlier lab began: its lines stay as they were, its header gains the new
+// columns, and both kinds of lines read back.
+void TestReport::olderJournalKeepsItsLines() {
+    QTemporaryDir dir;
+    const ResultsJournal journal(dir.path());
+    const QByteArray olderLine = "2026-12-01 10:00:00,Иванов,,9,7,2 5 9,-37,7\n";
+    QFile older(journal.path());
+    QVERIFY(older.open(QIODevice::WriteOnly));
+    older.write("Дата и время,Студент 1,Студент 2,Вводный тест: правильных ответов,Итоговый тест: "
+                "правильных ответов,Ошибки в вопросах итогового теста,Значение Uаим,Ошибок "
+                "кодирования\n" +
+                olderLine);
+    older.close();
+    QVERIFY(journal.append(sample("Петрова", ""), nullptr));
+    const QStringList lines = journalLines(journal);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].endsWith(u",Ошибки в вопросах вводного теста,Идентификатор результата"));
+    QCOMPARE(lines[1] + '\n', QString::fromUtf8(olderLine));
+    const Record::JournalReading reading = Record::readJournal(lines.join('\n').toStdString());
+    QCOMPARE(reading.results.size(), std::size_t(2));
+    QVERIFY(!reading.results[0].intro.questionsKnown);
+    QCOMPARE(reading.results[1].intro.wrongQuestions, std::vector<int>{6});
+}
+
+// Whatever fails on the way to the disk fails the whole save: the earlier file stays byte for
+// byte, no part of the new one is left, the student is told, and nothing is claimed.
+void TestReport::failedWriteKeepsTheEarlierFile_data() {
+    QTest::addColumn<bool>("journal");
+    QTest::addColumn<bool>("earlier");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    const QString tooLarge = QStringLiteral("файл превысил допустимый размер");
+    const QString noRoom = QStringLiteral("на диске нет свободного места");
+    QTest::newRow("journal, size limit") << true << true << false << tooLarge;
+    QTest::newRow("new report, size limit") << false << false << false << tooLarge;
+    QTest::newRow("replaced report, size limit") << false << true << false << tooLarge;
+    QTest::newRow("journal, full disk") << true << true << true << noRoom;
+    QTest::newRow("new report, full disk") << false << false << true << noRoom;
+    QTest::newRow("replaced report, full disk") << false << true << true << noRoom;
+}
+
+void TestReport::failedWriteKeepsTheEarlierFile() {
+    QFETCH(bool, journal);
+    QFETCH(bool, earlier);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+    SmallDisk disk;
+    QTemporaryDir plain;
+    if (fullDisk && !disk.mounted())
+        QSKIP("a file system of its own needs root");
+    const QString folder = fullDisk ? disk.path() : plain.path();
+    const ResultsJournal results(folder);
+    const QString report = QDir(folder).filePath(QStringLiteral("отчёт.pdf"));
+    for (const char* name : {"Иванов", "Петров", "Сидоров"})
+        QVERIFY(results.append(sample(name, ""), nullptr));
+    if (earlier)
+        QVERIFY(LabReport::savePdf(report, sample("Петрова", ""), nullptr));
+    ErrorCapture errors;
+    ResultKeeper keeper{results};
+    keeper.finalFinished({}, QStringLiteral("Кузнецов"), {}, nullptr);
+    QCOMPARE(errors.count(), 0);
+    const QString target = journal ? results.path() : report;
+    const QByteArray before = bytesOf(target);
+    const QStringList filesBefore = filesIn(folder);
+    ResultKeeper::setDialogs({[&report](QWidget*, const QString&) { return report; }, {}});
+    {
+        const SizeLimit limit(fullDisk ? RLIM_INFINITY
+                                       : rlim_t(QFileInfo(results.path()).size() + 50));
+        if (fullDisk)
+            disk.fill();
+        if (journal)
+            keeper.finalFinished({}, QStringLiteral("Кузнецова"), {}, nullptr);
+        else
+            keeper.saveReport(nullptr);
+    }
+    QFile::remove(QDir(folder).filePath(QStringLiteral("filler")));
+    QCOMPARE(errors.count(), 1);
+    const QString told = journal ? QStringLiteral("Результат не записан в журнал ")
+                                 : QStringLiteral("Отчёт не сохранён в файл ");
+    QCOMPARE(errors.last().text.left(told.size()), told);
+    QVERIFY2(errors.last().text.contains(reason), qPrintable(errors.last().text));
+    QCOMPARE(errors.last().text.count(QDir::toNativeSeparators(target)), 1);
+    QCOMPARE(errors.last().caption, "Ошибка записи");
+    QCOMPARE(bytesOf(target), before);
+    QCOMPARE(filesIn(folder), filesBefore);
+    // With room again, the next result is written whole.
+    if (journal) {
+        keeper.finalFinished({}, QStringLiteral("Кузнецова"), {}, nullptr);
+        QCOMPARE(journalLines(results).size(), 7);
+    }
+}
+
+// Eight labs of one account finish fifty final tests each at the same moment: every line is
+// there once and whole.
+void TestReport::concurrentLabsLoseNoLine() {
+    QTemporaryDir dir;
+    const ResultsJournal journal(dir.path());
+    constexpr int kLabs = 8, kResults = 50;
+    std::vector<pid_t> labs;
+    for (int lab = 0; lab < kLabs; ++lab) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            bool all = true;
+            for (int n = 0; n < kResults; ++n)
+                all = journal.append(sample("Лаборатория " + std::to_string(lab),
+                                            "результат " + std::to_string(n)),
+                                     nullptr) &&
+                      all;
+            _exit(all ? 0 : 1);
+        }
+        labs.push_back(pid);
+    }
+    for (const pid_t lab : labs) {
+        int status = 0;
+        waitpid(lab, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const Record::JournalReading reading =
+        Record::readJournal(journalLines(journal).join('\n').toStdString());
+    QCOMPARE(reading.skipped, 0);
+    std::set<std::pair<std::string, std::string>> seen;
+    for (const Record::LabResult& result : reading.results)
+        seen.insert({result.student1, result.student2});
+    QCOMPARE(int(reading.results.size()), kLabs * kResults);
+    QCOMPARE(int(seen.size()), kLabs * kResults);
+}
+
+// A lab that cannot get its turn says so within its wait and loses nothing already written.
+void TestReport::busyJournalIsToldAndKept() {
+    QTemporaryDir dir;
+    const ResultsJournal patient(dir.path()), hasty(dir.path(), 300);
+    QVERIFY(patient.append(sample("Иванов", ""), nullptr));
+    const QByteArray before = bytesOf(patient.path());
+    int ready[2];
+    QCOMPARE(pipe(ready), 0);
+    const pid_t holder = fork();
+    if (holder == 0) { // holds the journal's turn for two seconds, as a hung lab would
+        const int fd = open(qPrintable(patient.path() + ".lock"), O_RDWR | O_CREAT, 0666);
+        flock(fd, LOCK_EX);
+        (void)!write(ready[1], "!", 1);
+        usleep(2000 * 1000);
+        _exit(0);
+    }
+    char byte = 0;
+    QCOMPARE(read(ready[0], &byte, 1), 1);
+    QElapsedTimer waited;
+    waited.start();
+    QString reason;
+    QVERIFY(!hasty.append(sample("Петров", ""), &reason));
+    QVERIFY(waited.elapsed() >= 300 && waited.elapsed() < 1500);
+    QCOMPARE(reason, "он занят другим окном лабораторной работы");
+    QCOMPARE(bytesOf(patient.path()), before);
+    // The patient one waits its turn.
+    QVERIFY(patient.append(sample("Петров", ""), nullptr));
+    QCOMPARE(journalLines(patient).size(), 4);
+    waitpid(holder, nullptr, 0);
+}
+
+// The save dialog adds ".pdf" before it asks about replacing, so no file is replaced unasked;
+// the dialog and its question are in Russian.
+void TestReport::saveDialogAsksBeforeReplacing_data() {
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("without suffix") << "старый" << true << "старый.pdf";
+    QTest::newRow("with suffix") << "старый.pdf" << true << "старый.pdf";
+    QTest::newRow("new") << "новый" << false << "новый.pdf";
+}
+
+void TestReport::saveDialogAsksBeforeReplacing() {
+    QFETCH(QString, typedName);
+    QFETCH(bool, asked);
+    QFETCH(QString, saved);
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("старый.pdf"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("прежний отчёт") > 0);
+    file.close();
+    ResultKeeper::setDialogs({}); // the real dialogs
+    ResultKeeper keeper{ResultsJournal(dir.filePath(QStringLiteral("данные")))};
+    keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
+    QString question, saveButton;
+    // The dialog: the name typed and Enter; the question, when it comes, answered "yes".
+    // Each press goes out on its own, as a modal question waits inside it.
+    bool typed = false;
+    QTimer typing;
+    connect(&typing, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->text();
+            QTimer::singleShot(0, box->button(QMessageBox::Yes), &QAbstractButton::click);
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !typed) {
+            typed = true;
+            saveButton =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text();
+            dialog->setDirectory(dir.path());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(typedName);
+            QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+        }
+    });
+    typing.start(50);
+    keeper.saveReport(nullptr);
+    QCOMPARE(saveButton, "&Сохранить");
+    QCOMPARE(question.isEmpty(), !asked);
+    if (asked)
+        QVERIFY2(question.contains(u"уже существует"), qPrintable(question));
+    QVERIFY(pdfText(dir.filePath(saved)).contains(u"Студент, выполнивший работу: Иванов"));
+    QCOMPARE(bytesOf(old) == "прежний отчёт", !asked);
 }
 
 void TestReport::unwritablePlacesAreToldAndTheLabGoesOn() {
@@ -102,7 +393,8 @@ void TestReport::unwritablePlacesAreToldAndTheLabGoesOn() {
                               {}});
     keeper.saveReport(nullptr);
     QCOMPARE(errors.count(), 2);
-    QVERIFY(errors.last().text.startsWith(QStringLiteral("Отчёт не сохранён в файл")));
+    QCOMPARE(errors.last().text,
+             "Отчёт не сохранён в файл " + nowhere + ": в пути к файлу стоит файл, а не папка.");
     QVERIFY(!QFile::exists(nowhere));
 }
 

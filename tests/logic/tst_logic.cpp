@@ -6,6 +6,7 @@
 #include "logic/FinalTestBank.h"
 #include "logic/IntegerText.h"
 #include "logic/IntroTestBank.h"
+#include "logic/JournalFormat.h"
 #include "logic/PracticeInput.h"
 #include "logic/ResultRecord.h"
 #include "logic/TactSteps.h"
@@ -127,6 +128,9 @@ private Q_SLOTS:
     void testRunCounts_data();
     void testRunCounts();
     void reportNames();
+    void journalNames_data();
+    void journalNames();
+    void olderJournals();
 
 private:
     // Every question as put up in the key test, each variant: its text, options and key.
@@ -569,12 +573,74 @@ void TestLogic::reportNames() {
     QCOMPARE(name("  Сидоров", "Петрова, Анна"), "2026-12-07 Сидоров Петрова.pdf");
     QCOMPARE(name("a/b:c*d?\\e", " "), "2026-12-07 a_b_c_d__e.pdf");
     QCOMPARE(name("", ""), "2026-12-07.pdf");
-    // A name pasted with a line break keeps it, quoted, on one record of the journal.
-    name("Иванов\nИван", "");
-    const std::string line = Record::csvLine(result);
-    QVERIFY(line.find("\"Иванов\nИван\"") != std::string::npos);
-    QCOMPARE(Record::csvFields(line)[1], "Иванов\nИван");
-    QCOMPARE(Record::csvFields("a,\"b,\"\"c\"\"\""), (std::vector<std::string>{"a", "b,\"c\""}));
+}
+
+// A name is written so that a spreadsheet shows it as text, and read back as it was typed.
+void TestLogic::journalNames_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("formula") << "=HYPERLINK(\"http://x\")" << "'=HYPERLINK(\"http://x\")";
+    QTest::newRow("phone") << "+7 913 000" << "'+7 913 000";
+    QTest::newRow("dash") << "-Иванов" << "'-Иванов";
+    QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
+    QTest::newRow("tab") << "\tИванов" << "'\tИванов";
+    QTest::newRow("return") << "\rИванов" << "'\rИванов";
+    QTest::newRow("apostrophe") << "'Иванов" << "''Иванов";
+    QTest::newRow("inside") << "Иванов=Петров-1" << "Иванов=Петров-1";
+    QTest::newRow("quotes") << "О'Брайен, \"Джон\"" << "О'Брайен, \"Джон\"";
+    QTest::newRow("line break") << "Иванов\nИван" << "Иванов\nИван";
+    QTest::newRow("blank") << " " << " ";
+}
+
+void TestLogic::journalNames() {
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    Record::LabResult result;
+    result.finishedAt = "2026-12-07 14:05:09";
+    result.student1 = result.student2 = typed.toStdString();
+    result.final = {8, 2, {4, 7}};
+    const std::string journal = Record::csvHeader() + "\n" + Record::csvLine(result) + "\n";
+    const std::vector<std::vector<std::string>> records = Record::csvRecords(journal);
+    QCOMPARE(records.size(), std::size_t(2));
+    QCOMPARE(records[1][1], written.toStdString());
+    QCOMPARE(records[1][2], written.toStdString());
+    const Record::JournalReading reading = Record::readJournal(journal);
+    QCOMPARE(reading.results.size(), std::size_t(1));
+    QCOMPARE(reading.results[0].student1, typed.toStdString());
+    QCOMPARE(reading.results[0].student2, typed.toStdString());
+    QCOMPARE(reading.results[0].final.wrongQuestions, (std::vector<int>{4, 7}));
+}
+
+// A journal of the lab before the intro test's questions were kept: read whole, those
+// questions unknown; torn or impossible lines passed over.
+void TestLogic::olderJournals() {
+    const std::string header = "Дата и время,Студент 1,Студент 2,Вводный тест: правильных "
+                               "ответов,Итоговый тест: правильных ответов,Ошибки в вопросах "
+                               "итогового теста,Значение Uаим,Ошибок кодирования";
+    QVERIFY(Record::isOlderHeader(header));
+    QVERIFY(!Record::isOlderHeader(Record::csvHeader()));
+    QVERIFY(!Record::isOlderHeader("Дата и время,Студент 1"));
+    const Record::JournalReading older = Record::readJournal(
+        header + "\r\n2026-12-07 14:05:09,\"Иванов,\nИван\",,9,7,2 5 9,-37,3\r\n" +
+        "2026-12-07 14:06:00,Петров,,11,7,,5,0\n" + "2026-12-07 14:07:00,Петров,,9,7,2 12,5,0\n" +
+        "2026-12-07 14:08:00,Петров,,9,7\n" + ",Петров,,9,7,,5,0\n" +
+        "2026-12-07 14:09:00,Сидоров,,10,10,,-2147483648,0\n\n");
+    QVERIFY(older.valid);
+    QCOMPARE(older.skipped, 4);
+    QCOMPARE(older.results.size(), std::size_t(2));
+    const Record::LabResult& first = older.results[0];
+    QCOMPARE(first.student1, "Иванов,\nИван");
+    QCOMPARE(first.intro.right, 9);
+    QCOMPARE(first.intro.wrong, 1);
+    QVERIFY(!first.intro.questionsKnown);
+    QVERIFY(first.final.questionsKnown);
+    QCOMPARE(first.final.wrongQuestions, (std::vector<int>{2, 5, 9}));
+    QCOMPARE(first.practiceValue, -37);
+    QCOMPARE(first.practiceErrors, 3);
+    QCOMPARE(older.results[1].practiceValue, INT32_MIN);
+    QCOMPARE(older.results[1].final.wrong, 0);
+    QVERIFY(!Record::readJournal("Имя,Фамилия\nА,Б\n").valid);
+    QVERIFY(!Record::readJournal("").valid);
 }
 
 QTEST_APPLESS_MAIN(TestLogic)

@@ -8,6 +8,7 @@
 #include "foundation/LabStyle.h"
 
 #include "app/ResultKeeper.h"
+#include "logic/JournalFormat.h"
 
 #include <QFile>
 #include <QImage>
@@ -117,9 +118,9 @@ QStringList journalLines(const ResultsJournal& journal) {
 }
 
 QStringList lastJournalEntry(const ResultsJournal& journal) {
-    const QStringList lines = journalLines(journal);
     QStringList fields;
-    for (const std::string& field : Record::csvFields(lines.value(lines.size() - 2).toStdString()))
+    const auto records = Record::csvRecords(journalLines(journal).join('\n').toStdString());
+    for (const std::string& field : records.empty() ? std::vector<std::string>() : records.back())
         fields << QString::fromStdString(field);
     return fields;
 }

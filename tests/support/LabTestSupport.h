@@ -4,7 +4,7 @@
 #include "ScriptedDraws.h"
 
 #include "app/LabFrame.h"
-#include "app/ResultsJournal.h"
+#include "app/store/ResultsJournal.h"
 #include "coder/CoderModel.h"
 #include "foundation/ErrorReporter.h"
 #include "screens/Unit1.h"

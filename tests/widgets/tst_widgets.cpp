@@ -4,10 +4,12 @@
 #include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
+#include "widgets/OneLineValidator.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/ReadOnlyText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyle>
@@ -31,7 +33,34 @@ private Q_SLOTS:
     void labelGrowsToItsText();
     void radioGroup();
     void readOnlyTextHasNoCaretUntilMoved();
+    void oneLineFieldTakesBreaksAsBlanks_data();
+    void oneLineFieldTakesBreaksAsBlanks();
 };
+
+// A name pasted with line breaks, tabs or other control characters stays on one line.
+void TestWidgets::oneLineFieldTakesBreaksAsBlanks_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("line break") << "Иванов\nИван" << "Иванов Иван";
+    QTest::newRow("windows line end") << "Иванов\r\n" << "Иванов  ";
+    QTest::newRow("tab") << "\tИванов" << " Иванов";
+    QTest::newRow("line separator") << "Иванов\u2028Иван\u2029" << "Иванов Иван ";
+    QTest::newRow("escape and delete") << "А\x1b\x7f\u0085Б" << "А   Б";
+    QTest::newRow("plain") << "Иванов-Петров, Иван" << "Иванов-Петров, Иван";
+}
+
+void TestWidgets::oneLineFieldTakesBreaksAsBlanks() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QLineEdit field;
+    field.setValidator(new OneLineValidator(&field));
+    field.setText(QStringLiteral("<>"));
+    field.setCursorPosition(1);
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field.text(), "<" + shown + ">");
+    QCOMPARE(field.cursorPosition(), 1 + shown.size());
+}
 
 void TestWidgets::numericFieldShowsWhatItReads_data() {
     QTest::addColumn<int>("decimals");
