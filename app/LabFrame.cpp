@@ -79,6 +79,8 @@ void LabFrame::keepResults() {
             });
     connect(form8_.get(), &TForm8::saveReportRequested, keeper,
             [keeper, final = form8_.get()] { keeper->saveReport(final); });
+    connect(keeper, &ResultKeeper::classJournalStatus, form8_.get(),
+            &TForm8::showClassJournalStatus);
     connect(form8_.get(), &TForm8::printReportRequested, keeper,
             [keeper, final = form8_.get()] { keeper->printReport(final); });
 }
@@ -134,6 +136,8 @@ bool LabFrame::eventFilter(QObject* watched, QEvent* event) {
             QTimer::singleShot(kPrepareDelayMs, this, [this] {
                 for (int number = 2; number <= 9; ++number)
                     screen(number)->prepareAhead();
+                // The network, if any, only once the lab is up.
+                keeper_->startUp(form1_.get());
             });
         });
     }

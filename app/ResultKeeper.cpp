@@ -53,7 +53,54 @@ bool setUpPrinter(QWidget* parent, QPrinter& printer) {
 
 } // namespace
 
-ResultKeeper::ResultKeeper(ResultsJournal journal) : journal_(std::move(journal)) {}
+ResultKeeper::ResultKeeper(ResultsJournal journal, JournalSettings settings)
+    : journal_(std::move(journal)), settings_(std::move(settings)),
+      outbox_(journal_.outboxFolder()) {
+    connect(&sender_, &ResultSender::delivered, this, &ResultKeeper::delivered);
+}
+
+void ResultKeeper::startUp(QWidget* screen) {
+    if (settings_.state == JournalSettings::State::Invalid)
+        showErrorBox(screen,
+                     QStringLiteral("Журнал группы не подключён: в файле настроек %1 %2.\n"
+                                    "Результаты сохраняются только на этом компьютере.")
+                         .arg(QDir::toNativeSeparators(settings_.file), settings_.problem),
+                     QStringLiteral("Журнал группы"));
+    else if (settings_.state == JournalSettings::State::Valid && !outbox_.waiting().isEmpty())
+        sender_.send();
+}
+
+void ResultKeeper::sendToClassJournal() {
+    settled_ = false;
+    if (settings_.state == JournalSettings::State::NotConfigured)
+        return;
+    QString reason = QStringLiteral("настройки журнала группы неверны");
+    if (settings_.state == JournalSettings::State::Valid && outbox_.put(result_, &reason)) {
+        Q_EMIT classJournalStatus(QStringLiteral("Результат отправляется в журнал группы…"));
+        sender_.send();
+        return;
+    }
+    Q_EMIT classJournalStatus(
+        QStringLiteral("Результат сохранён только на этом компьютере: %1.").arg(reason));
+}
+
+void ResultKeeper::delivered(const ClassJournal::Delivery& delivery) {
+    const QString id = QString::fromStdString(result_.id);
+    if (id.isEmpty() || settled_)
+        return;
+    settled_ = delivery.sent.contains(id) || delivery.refused.contains(id);
+    if (delivery.sent.contains(id))
+        Q_EMIT classJournalStatus(QStringLiteral("Результат записан в журнал группы."));
+    else if (delivery.refused.contains(id))
+        Q_EMIT classJournalStatus(QStringLiteral(
+            "Журнал группы не принял результат; он сохранён на этом компьютере."));
+    // A sending begun since may still take it.
+    else if (delivery.failure != ClassJournal::Failure::None && !sender_.busy())
+        Q_EMIT classJournalStatus(
+            QStringLiteral("Результат сохранён на этом компьютере и будет отправлен в журнал "
+                           "группы позже: %1.")
+                .arg(ClassJournal::reasonOf(delivery.failure)));
+}
 
 ResultKeeper::Dialogs ResultKeeper::setDialogs(Dialogs replacement) {
     Dialogs previous = std::move(dialogs());
@@ -95,6 +142,7 @@ void ResultKeeper::finalFinished(const Knowledge::TestRun& run, const QString& s
                                     "или напечатать.")
                          .arg(QDir::toNativeSeparators(journal_.path()), reason),
                      kCaption.toString());
+    sendToClassJournal();
 }
 
 void ResultKeeper::saveReport(QWidget* parent) {

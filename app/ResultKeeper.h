@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/ResultSender.h"
+#include "app/store/JournalSettings.h"
+#include "app/store/Outbox.h"
 #include "app/store/ResultsJournal.h"
 #include "logic/ResultRecord.h"
 
@@ -14,13 +17,19 @@ class QPrinter;
 class QWidget;
 
 // What a finished lab leaves behind. It keeps what the screens announce (the last intro test,
-// the last coding run), writes a journal line for every finished final test, and saves or
-// prints the students' report on request. Every failure is told in an error box; the lab
-// goes on.
+// the last coding run), writes a journal line for every finished final test, sends it on to
+// the class journal where one is set up, and saves or prints the students' report on
+// request. Every failure is told; the lab goes on.
 class ResultKeeper : public QObject {
     Q_OBJECT
 public:
-    explicit ResultKeeper(ResultsJournal journal = ResultsJournal());
+    // The class journal's settings are read once, here.
+    explicit ResultKeeper(ResultsJournal journal = ResultsJournal(),
+                          JournalSettings settings = JournalSettings::installed());
+
+    // Once the lab is up: tells of class journal settings that cannot be used, and sends
+    // what an earlier run left waiting.
+    void startUp(QWidget* screen);
 
     void introFinished(const Knowledge::TestRun& run);
     void practiceFinished(std::int32_t value, int errors);
@@ -47,8 +56,20 @@ public:
     using Clock = std::function<QDateTime()>;
     static Clock setClock(Clock clock);
 
+Q_SIGNALS:
+    // Where the last result stands with the class journal, for the students: sent, waiting
+    // or kept on this PC only. Not given where no class journal is set up.
+    void classJournalStatus(const QString& status);
+
 private:
+    void sendToClassJournal();
+    void delivered(const ClassJournal::Delivery& delivery);
+
     ResultsJournal journal_;
+    JournalSettings settings_;
+    Outbox outbox_;
+    ResultSender sender_;
+    bool settled_ = false; // the last result has been sent or refused
     Record::TestScore intro_;
     std::int32_t practiceValue_ = 0;
     int practiceErrors_ = 0;

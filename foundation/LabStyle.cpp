@@ -47,6 +47,12 @@ void setEnabledColor(QPalette& palette, QPalette::ColorRole role, const QColor& 
     palette.setColor(QPalette::Inactive, role, color);
 }
 
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Нелинейный кодер"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Лаборатория ЦСП"));
+}
+
 void setUpApplication(QApplication& app) {
     // Qt's own texts (file and print dialogs, buttons, error reasons) in the lab's language,
     // whatever the desktop's.
@@ -55,9 +61,7 @@ void setUpApplication(QApplication& app) {
     if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qtTexts);
-    QApplication::setApplicationName(QStringLiteral("Нелинейный кодер"));
-    QApplication::setApplicationVersion(QStringLiteral(LAB_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Лаборатория ЦСП"));
+    nameApplication();
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("nonlinear-coder-lab"));
     // The lab ends by its close rule alone, never because the last window happens to hide.

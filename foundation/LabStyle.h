@@ -25,6 +25,9 @@ inline constexpr QColor kSchematicGrey{128, 128, 128};
 // disabled grey.
 void setEnabledColor(QPalette& palette, QPalette::ColorRole role, const QColor& color);
 
+// The names the user's data folder of the lab is found by, and the version.
+void nameApplication();
+
 // Style, palette, default font, application name and version: the same for the lab and
 // for the tests, so both see identical screens.
 void setUpApplication(QApplication& app);

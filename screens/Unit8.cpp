@@ -68,6 +68,12 @@ TForm8::TForm8()
                 link->activate();
         });
     }
+    // Above the report, where the question stood: it hides none of the report's lines.
+    classJournalStatus_ = makeLabel(this, "classJournalStatus", {32, 16}, QString());
+    classJournalStatus_->setWordWrap(true);
+    classJournalStatus_->setFixedSize(514, 36);
+    classJournalStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    classJournalStatus_->hide();
     connect(saveReportLink_, &LinkLabel::clicked, this, &TForm8::saveReportRequested);
     connect(printReportLink_, &LinkLabel::clicked, this, &TForm8::printReportRequested);
 }
@@ -86,6 +92,7 @@ void TForm8::FormShow() {
     for (Label* summary : {Label4, Label5, Label6, Label7, Label1, Label2, Label3})
         summary->hide();
     RzURLLabel2->hide();
+    classJournalStatus_->hide();
     saveReportLink_->hide();
     printReportLink_->hide();
     Panel1->hide();
@@ -94,6 +101,11 @@ void TForm8::FormShow() {
 
     putUp(1);
     showEdit1(kWordWidth);
+}
+
+void TForm8::showClassJournalStatus(const QString& status) {
+    classJournalStatus_->setText(status);
+    classJournalStatus_->show();
 }
 
 void TForm8::showEdit1(int width) {

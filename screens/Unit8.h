@@ -23,6 +23,10 @@ public:
         studentsSource_ = std::move(source);
     }
 
+    // Where the result stands with the class journal, above the report; hidden again when the
+    // test is repeated.
+    void showClassJournalStatus(const QString& status);
+
 Q_SIGNALS:
     // "Сохранить отчёт…" or Ctrl+S, "Печать…" or Ctrl+P, on the report.
     void saveReportRequested();
@@ -43,6 +47,7 @@ private:
     Label* Label3;
     LinkLabel* saveReportLink_;
     LinkLabel* printReportLink_;
+    Label* classJournalStatus_;
     std::function<Students()> studentsSource_;
 };
 

@@ -9,9 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(cmake make g++ qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev libgl-dev libqt6sql6-psql qt6-translations-l10n
+    fonts-liberation2 fonts-dejavu-core)
 case "$mode" in
-test) packages+=(xvfb python3 python3-xlib poppler-utils) ;;
+test) packages+=(xvfb python3 python3-xlib poppler-utils postgresql-15) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 missing=()

@@ -19,6 +19,10 @@ QString ResultsJournal::path() const {
     return QDir(folder_).filePath(QStringLiteral("results.csv"));
 }
 
+QString ResultsJournal::outboxFolder() const {
+    return QDir(folder_).filePath(QStringLiteral("outbox"));
+}
+
 bool ResultsJournal::append(const Record::LabResult& result, QString* reason) const {
     const auto fail = [reason](const QString& why) {
         if (reason)

@@ -15,6 +15,8 @@ public:
 
     QString folder() const { return folder_; }
     QString path() const;
+    // Where the results on their way to the class journal wait.
+    QString outboxFolder() const;
 
     // Appends the result as one whole line, the header first in a new journal. Any number of
     // lab processes may append at once: each takes its turn by a lock on a file beside

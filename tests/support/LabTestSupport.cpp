@@ -22,10 +22,13 @@
 void prepareLab() {
     static const bool styled = (LabStyle::setUpApplication(*qApp), true);
     Q_UNUSED(styled);
-    // The journal goes to a folder of this test program's own, and no dialog waits for an
-    // answer.
-    static const QTemporaryDir data;
+    // The journal and the settings are in folders of this test program's own, and no dialog
+    // waits for an answer.
+    static const QTemporaryDir data, config, systemConfig;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    // No class journal unless a test sets one up, whatever this machine's settings say.
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_CONFIG_DIRS", systemConfig.path().toUtf8());
     ResultKeeper::setDialogs({[](QWidget*, const QString&) { return QString(); },
                               [](QWidget*, QPrinter&) { return false; }});
     // The offscreen platform's notices of what it cannot do are no faults of the lab.

@@ -1,0 +1,351 @@
+// SPDX-License-Identifier: MIT
+#include "LabTestSupport.h"
+#include "TestServer.h"
+
+#include "app/ResultKeeper.h"
+#include "app/store/ClassJournal.h"
+#include "app/store/JournalSettings.h"
+#include "app/store/Outbox.h"
+#include "app/store/ResultsJournal.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUuid>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// A room of lab PCs and one class journal on a real PostgreSQL server: what reaches it, what
+// waits while it cannot be reached, and what the lab's role may do there.
+
+namespace {
+
+const QString kDatabase = QStringLiteral("lab_journal");
+
+Record::LabResult resultOf(const std::string& student, int finalRight = 8) {
+    Record::LabResult result;
+    result.id = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+    result.finishedAt = "2026-12-07 14:05:09";
+    result.student1 = student;
+    result.intro = {9, 1, {6}};
+    result.final = {finalRight, 10 - finalRight, {}};
+    for (int q = 1; q <= 10 - finalRight; ++q)
+        result.final.wrongQuestions.push_back(q);
+    result.practiceValue = -37;
+    result.practiceErrors = 2;
+    return result;
+}
+
+// What the server holds, as its superuser sees it: rows and distinct ids.
+std::pair<int, int> rowsOnServer() {
+    QSqlQuery query(TestServer::connect(QStringLiteral("admin"), kDatabase,
+                                        QStringLiteral("postgres"), {}));
+    query.exec(QStringLiteral("SELECT count(*), count(DISTINCT id) FROM lab.results"));
+    query.next();
+    return {query.value(0).toInt(), query.value(1).toInt()};
+}
+
+ClassJournal::Delivery deliver(const Outbox& outbox) {
+    return ClassJournal::deliver(JournalSettings::installed(), outbox, 60000);
+}
+
+} // namespace
+
+class TestClassJournal : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void settings_data();
+    void settings();
+    void writerMayOnlyAdd_data();
+    void writerMayOnlyAdd();
+    void impossibleResultsAreSetAside();
+    void twentyLabsSendTenEach();
+    void resultsWaitWhileTheServerIsDown();
+    void killedSenderLosesNothing();
+    void reportTellsWhereTheResultStands_data();
+    void reportTellsWhereTheResultStands();
+
+private:
+    // In the test's own data folder, once it is set.
+    ResultsJournal journal_{QStringLiteral("/nonexistent")};
+    Outbox outbox_{QString()};
+};
+
+void TestClassJournal::initTestCase() {
+    prepareLab();
+    if (!TestServer::port())
+        QSKIP("no test server: run through the test command or ctest");
+    QVERIFY(TestServer::makeJournal(kDatabase));
+    journal_ = ResultsJournal();
+    outbox_ = Outbox(journal_.outboxFolder());
+    ResultSender::setProgram(QStringLiteral(LAB_PROGRAM));
+}
+
+void TestClassJournal::init() {
+    prepareLab();
+    QDir(journal_.folder()).removeRecursively();
+    TestServer::writeSettings(TestServer::writerSettings(kDatabase));
+    QSqlQuery(TestServer::connect(QStringLiteral("admin"), kDatabase, QStringLiteral("postgres"),
+                                  {}))
+        .exec(QStringLiteral("TRUNCATE lab.results"));
+}
+
+void TestClassJournal::cleanup() {
+    TestServer::control("thaw");
+    TestServer::control("resume");
+}
+
+// The administrator's settings: nothing is no class journal; a mistake is named.
+void TestClassJournal::settings_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("told");
+    const auto row = [](const char* name, const QStringList& lines, JournalSettings::State state,
+                        const char* told) {
+        QTest::newRow(name) << lines << int(state) << QString::fromUtf8(told);
+    };
+    using State = JournalSettings::State;
+    const QStringList server{"[server]", "host=db", "database=lab", "user=lab_writer"};
+    row("no file", {}, State::NotConfigured, "");
+    row("another group only", {"[other]", "host=db"}, State::NotConfigured, "");
+    row("enough", server, State::Valid, "");
+    row("a service file instead", {"[server]", "service=journal"}, State::Valid, "");
+    row("no database", {"[server]", "host=db", "user=u"}, State::Invalid, "не задан ключ database");
+    row("no user", {"[server]", "host=db", "database=d"}, State::Invalid, "не задан ключ user");
+    row("no host", {"[server]", "database=d", "user=u"}, State::Invalid, "не задан ключ host");
+    row("misspelt key", server + QStringList{"hostname=db2"}, State::Invalid,
+        "неизвестный ключ hostname");
+    row("port a word", server + QStringList{"port=пять"}, State::Invalid,
+        "port должен быть числом от 1 до 65535");
+    row("port too high", server + QStringList{"port=65536"}, State::Invalid,
+        "port должен быть числом от 1 до 65535");
+    row("highest port", server + QStringList{"port=65535"}, State::Valid, "");
+    row("no timeout", server + QStringList{"connect_timeout=0"}, State::Invalid,
+        "connect_timeout должен быть числом секунд от 1 до 60");
+    row("longest timeout", server + QStringList{"connect_timeout=60"}, State::Valid, "");
+    row("unknown TLS mode", server + QStringList{"sslmode=strict"}, State::Invalid,
+        "sslmode должен быть одним из: disable, allow, prefer, require, verify-ca, verify-full");
+    row("TLS verified", server + QStringList{"sslmode=verify-full"}, State::Valid, "");
+}
+
+void TestClassJournal::settings() {
+    QFETCH(QStringList, lines);
+    QFETCH(int, state);
+    QFETCH(QString, told);
+    TestServer::writeSettings(lines);
+    const JournalSettings settings = JournalSettings::installed();
+    QCOMPARE(int(settings.state), state);
+    QCOMPARE(settings.problem, told);
+    if (settings.state == JournalSettings::State::Invalid)
+        QVERIFY(settings.file.endsWith(u"/nonlinear-coder-lab/class-journal.conf"));
+}
+
+// The lab's role may add results and nothing else; the teacher's may read them. The server
+// itself refuses the rest.
+void TestClassJournal::writerMayOnlyAdd_data() {
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<bool>("allowed");
+    const QString add = QStringLiteral(
+        "INSERT INTO lab.results (id, finished_at, student1, intro_right, intro_wrong, "
+        "final_right, final_wrong, practice_value, practice_errors) VALUES "
+        "(gen_random_uuid(), now(), 'Иванов', 10, '{}', 10, '{}', 5, 0)");
+    QTest::newRow("writer adds") << "lab_writer" << add << true;
+    QTest::newRow("writer reads") << "lab_writer" << "SELECT * FROM lab.results" << false;
+    QTest::newRow("writer changes") << "lab_writer" << "UPDATE lab.results SET final_right = 10"
+                                    << false;
+    QTest::newRow("writer deletes") << "lab_writer" << "DELETE FROM lab.results" << false;
+    QTest::newRow("writer empties") << "lab_writer" << "TRUNCATE lab.results" << false;
+    QTest::newRow("writer makes a table") << "lab_writer" << "CREATE TABLE lab.notes (t text)"
+                                          << false;
+    QTest::newRow("writer makes a public table") << "lab_writer" << "CREATE TABLE notes (t text)"
+                                                 << false;
+    QTest::newRow("teacher reads") << "lab_teacher" << "SELECT * FROM lab.results" << true;
+    QTest::newRow("teacher adds") << "lab_teacher" << add << false;
+    QTest::newRow("teacher deletes") << "lab_teacher" << "DELETE FROM lab.results" << false;
+}
+
+void TestClassJournal::writerMayOnlyAdd() {
+    QFETCH(QString, role);
+    QFETCH(QString, statement);
+    QFETCH(bool, allowed);
+    QSqlQuery query(TestServer::connect(role, kDatabase, role,
+                                        role == u"lab_writer" ? TestServer::kWriterPassword
+                                                              : TestServer::kTeacherPassword));
+    QCOMPARE(query.exec(statement), allowed);
+    // Insufficient privilege, or no schema it may create in.
+    const QString refusal = query.lastError().nativeErrorCode();
+    QVERIFY2(allowed || refusal == u"42501" || refusal == u"3F000", qPrintable(refusal));
+}
+
+// Results the server's constraints refuse are set aside, told, and keep no other waiting.
+void TestClassJournal::impossibleResultsAreSetAside() {
+    std::vector<Record::LabResult> results{resultOf("Иванов"), resultOf(""), resultOf("Петров"),
+                                           resultOf("Сидоров"), resultOf("Кузнецов")};
+    results[2].intro = {11, -1, {}};
+    results[3].final.wrongQuestions = {0, 11};
+    for (const Record::LabResult& result : results)
+        QVERIFY(outbox_.put(result, nullptr));
+    const ClassJournal::Delivery delivery = deliver(outbox_);
+    QCOMPARE(delivery.failure, ClassJournal::Failure::None);
+    QCOMPARE(delivery.sent, (QStringList{QString::fromStdString(results[0].id),
+                                         QString::fromStdString(results[4].id)}));
+    QCOMPARE(delivery.refused.size(), 3);
+    QCOMPARE(rowsOnServer(), std::make_pair(2, 2));
+    QVERIFY(outbox_.waiting().isEmpty());
+    QCOMPARE(QDir(outbox_.folder() + QStringLiteral("/refused")).entryList(QDir::Files).size(), 3);
+}
+
+// Twenty labs of one account each finish ten final tests at once and send them: each
+// result reaches the server once, and none is left waiting.
+void TestClassJournal::twentyLabsSendTenEach() {
+    constexpr int kLabs = 20, kResults = 10;
+    std::vector<pid_t> labs;
+    for (int lab = 0; lab < kLabs; ++lab) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            bool whole = true;
+            for (int n = 0; n < kResults; ++n) {
+                const Record::LabResult result = resultOf("Лаборатория " + std::to_string(lab));
+                whole = journal_.append(result, nullptr) && outbox_.put(result, nullptr) &&
+                        deliver(outbox_).failure == ClassJournal::Failure::None && whole;
+            }
+            _exit(whole ? 0 : 1);
+        }
+        labs.push_back(pid);
+    }
+    for (const pid_t lab : labs) {
+        int status = 0;
+        waitpid(lab, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    QCOMPARE(rowsOnServer(), std::make_pair(kLabs * kResults, kLabs * kResults));
+    QVERIFY(outbox_.waiting().isEmpty());
+    QCOMPARE(journalLines(journal_).size(), 1 + kLabs * kResults + 1);
+}
+
+// While the server is stopped, results wait and nothing is claimed sent; once it is back,
+// the next start of the lab's sending sends each one once.
+void TestClassJournal::resultsWaitWhileTheServerIsDown() {
+    QVERIFY(TestServer::control("stop"));
+    for (const char* student : {"Иванов", "Петров", "Сидоров"})
+        QVERIFY(outbox_.put(resultOf(student), nullptr));
+    const ClassJournal::Delivery down = deliver(outbox_);
+    QCOMPARE(down.failure, ClassJournal::Failure::NoServer);
+    QVERIFY(down.sent.isEmpty());
+    QCOMPARE(outbox_.waiting().size(), 3);
+    QVERIFY(TestServer::control("resume"));
+    QProcess sending;
+    sending.start(QStringLiteral(LAB_PROGRAM), {QStringLiteral("--send-results")});
+    QVERIFY(sending.waitForFinished(30000));
+    QCOMPARE(sending.exitCode(), 0);
+    QCOMPARE(ClassJournal::fromLines(sending.readAllStandardOutput()).sent.size(), 3);
+    QCOMPARE(rowsOnServer(), std::make_pair(3, 3));
+    QVERIFY(outbox_.waiting().isEmpty());
+}
+
+// The lab's sending process killed while it sends: the next one sends the rest, and what
+// reached the server before is not stored twice.
+void TestClassJournal::killedSenderLosesNothing() {
+    constexpr int kResults = 1000;
+    for (int n = 0; n < kResults; ++n)
+        QVERIFY(outbox_.put(resultOf("Студент " + std::to_string(n)), nullptr));
+    QProcess sending;
+    sending.start(QStringLiteral(LAB_PROGRAM), {QStringLiteral("--send-results")});
+    QVERIFY(sending.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(rowsOnServer().first > 0, 20000);
+    ::kill(pid_t(sending.processId()), SIGKILL);
+    QVERIFY(sending.waitForFinished());
+    const int before = rowsOnServer().first;
+    QVERIFY(before < kResults);
+    // Each is on the server or waiting; the one sent as the kill came may be both.
+    const int accounted = int(outbox_.waiting().size()) + before;
+    QVERIFY(accounted == kResults || accounted == kResults + 1);
+    QCOMPARE(deliver(outbox_).failure, ClassJournal::Failure::None);
+    QCOMPARE(rowsOnServer(), std::make_pair(kResults, kResults));
+    QVERIFY(outbox_.waiting().isEmpty());
+}
+
+// The report says where the result stands, in Russian, and the window answers all along,
+// even while the server hangs.
+void TestClassJournal::reportTellsWhereTheResultStands_data() {
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<int>("waiting");
+    const QStringList writer = TestServer::writerSettings(kDatabase);
+    const auto with = [&writer](const char* key, const char* value) {
+        QStringList lines = writer;
+        for (QString& line : lines)
+            if (line.startsWith(QLatin1String(key) + '='))
+                line = QLatin1String(key) + '=' + QLatin1String(value);
+        return lines;
+    };
+    const QString later =
+        QStringLiteral("Результат сохранён на этом компьютере и будет отправлен в журнал группы "
+                       "позже: %1.");
+    QTest::newRow("sent") << "" << writer << "Результат записан в журнал группы." << 0;
+    QTest::newRow("server stopped") << "stop" << writer
+                                    << later.arg(u"сервер журнала недоступен") << 1;
+    QTest::newRow("server hangs") << "freeze" << writer
+                                  << later.arg(u"сервер журнала не ответил вовремя") << 1;
+    QTest::newRow("wrong password") << "" << with("password", "угадал")
+                                    << later.arg(u"сервер журнала не принял имя или пароль") << 1;
+    QTest::newRow("unknown host") << "" << with("host", "journal.invalid")
+                                  << later.arg(u"сервер журнала не найден") << 1;
+    QTest::newRow("no such journal") << "" << with("database", "nope")
+                                     << later.arg(u"на сервере нет журнала группы") << 1;
+    QTest::newRow("settings wrong") << "" << with("port", "x")
+                                    << "Результат сохранён только на этом компьютере: настройки "
+                                       "журнала группы неверны."
+                                    << 0;
+    QTest::newRow("no class journal") << "" << QStringList() << "" << 0;
+}
+
+void TestClassJournal::reportTellsWhereTheResultStands() {
+    QFETCH(QString, server);
+    QFETCH(QStringList, settings);
+    QFETCH(QString, status);
+    QFETCH(int, waiting);
+    if (!server.isEmpty())
+        QVERIFY(TestServer::control(qPrintable(server)));
+    TestServer::writeSettings(settings);
+    ResultKeeper keeper{journal_};
+    QSignalSpy told(&keeper, &ResultKeeper::classJournalStatus);
+    // The interface thread's longest pause while the result goes out.
+    QElapsedTimer sinceTick;
+    qint64 longestPause = 0;
+    QTimer ticks;
+    connect(&ticks, &QTimer::timeout, [&] {
+        longestPause = std::max(longestPause, sinceTick.restart());
+    });
+    ticks.start(10);
+    sinceTick.start();
+    keeper.introFinished({});
+    keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
+    if (status.isEmpty()) {
+        QTest::qWait(500);
+        QCOMPARE(told.size(), 0);
+        QVERIFY(!QDir(outbox_.folder()).exists());
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty() && told.last().first() == status, 20000);
+        QVERIFY2(longestPause < 100, qPrintable(QString::number(longestPause)));
+    }
+    QCOMPARE(int(outbox_.waiting().size()), waiting);
+    QCOMPARE(journalLines(journal_).size(), 3); // the local journal, whatever the server does
+}
+
+QTEST_MAIN(TestClassJournal)
+#include "tst_classjournal.moc"

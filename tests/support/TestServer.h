@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The private PostgreSQL server the test command starts (tools/test_server.sh), and the
+// class journal made on it with the shipped SQL, as an administrator makes it.
+namespace TestServer {
+
+// The server's port; 0 when the test command started none.
+int port();
+// Runs the server's control: "stop", "resume", "freeze", "thaw".
+bool control(const char* mode);
+// A new class journal database with its two roles, from the shipped SQL. False when psql
+// refused it.
+bool makeJournal(const QString& database);
+// A connection as a role of the server, opened; `name` names it among the program's.
+QSqlDatabase connect(const QString& name, const QString& database, const QString& user,
+                     const QString& password);
+// The password of each role the shipped SQL makes.
+inline const QString kWriterPassword = QStringLiteral("пишет-только");
+inline const QString kTeacherPassword = QStringLiteral("читает");
+
+// The lab's settings file for the class journal in the user's settings folder (with
+// XDG_CONFIG_HOME pointed at a folder of the test's): the given lines, or none at all.
+void writeSettings(const QStringList& lines);
+// The lines that reach the test server's journal as the lab's writer.
+QStringList writerSettings(const QString& database, const QString& password = kWriterPassword);
+
+} // namespace TestServer
