@@ -59,10 +59,11 @@ JournalSettings JournalSettings::read(QSettings& settings) {
     }
     settings.beginGroup(QStringLiteral("server"));
     const QStringList given = settings.allKeys();
+    settings.endGroup();
     if (given.isEmpty())
         return journal;
     const auto text = [&settings](const char* key) {
-        return settings.value(QLatin1String(key)).toString().trimmed();
+        return settings.value(QStringLiteral("server/") + QLatin1String(key)).toString().trimmed();
     };
     const auto invalid = [&journal](const QString& problem) {
         journal.state = State::Invalid;
@@ -75,7 +76,7 @@ JournalSettings JournalSettings::read(QSettings& settings) {
     journal.host = text("host");
     journal.database = text("database");
     journal.user = text("user");
-    journal.password = settings.value(QStringLiteral("password")).toString();
+    journal.password = settings.value(QStringLiteral("server/password")).toString();
     journal.passfile = text("passfile");
     journal.service = text("service");
     journal.sslmode = text("sslmode");
@@ -85,13 +86,13 @@ JournalSettings JournalSettings::read(QSettings& settings) {
                                          {"database", journal.database}, {"user", journal.user}})
             if (value.isEmpty())
                 return invalid(QStringLiteral("не задан ключ %1").arg(QLatin1String(key)));
-    if (settings.contains(QStringLiteral("port"))) {
+    if (given.contains(QStringLiteral("port"))) {
         const std::optional<int> port = wholeIn(text("port"), 1, 65535);
         if (!port)
             return invalid(QStringLiteral("port должен быть числом от 1 до 65535"));
         journal.port = *port;
     }
-    if (settings.contains(QStringLiteral("connect_timeout"))) {
+    if (given.contains(QStringLiteral("connect_timeout"))) {
         const std::optional<int> timeout = wholeIn(text("connect_timeout"), 1, 60);
         if (!timeout)
             return invalid(QStringLiteral("connect_timeout должен быть числом секунд от 1 до 60"));

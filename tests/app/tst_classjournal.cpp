@@ -76,6 +76,7 @@ private Q_SLOTS:
     void killedSenderLosesNothing();
     void reportTellsWhereTheResultStands_data();
     void reportTellsWhereTheResultStands();
+    void startUpTellsOnceAndSendsWhatWaits();
 
 private:
     // In the test's own data folder, once it is set.
@@ -345,6 +346,35 @@ void TestClassJournal::reportTellsWhereTheResultStands() {
     }
     QCOMPARE(int(outbox_.waiting().size()), waiting);
     QCOMPARE(journalLines(journal_).size(), 3); // the local journal, whatever the server does
+}
+
+// Once the lab is up: settings it cannot use are told once; results an earlier run left
+// waiting go out.
+void TestClassJournal::startUpTellsOnceAndSendsWhatWaits() {
+    ErrorCapture errors;
+    TestServer::writeSettings({"[server]", "host=127.0.0.1", "user=lab_writer"});
+    ResultKeeper misconfigured{journal_};
+    misconfigured.startUp(nullptr);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.last().caption, "Журнал группы");
+    const QString file =
+        qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/nonlinear-coder-lab/class-journal.conf");
+    QCOMPARE(errors.last().text,
+             QStringLiteral("Журнал группы не подключён: в файле настроек %1 не задан ключ "
+                            "database.\nРезультаты сохраняются только на этом компьютере.")
+                 .arg(file));
+    misconfigured.introFinished({});
+    misconfigured.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
+    QCOMPARE(errors.count(), 1);
+
+    for (const char* student : {"Иванов", "Петров"})
+        QVERIFY(outbox_.put(resultOf(student), nullptr));
+    TestServer::writeSettings(TestServer::writerSettings(kDatabase));
+    ResultKeeper keeper{journal_};
+    keeper.startUp(nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(outbox_.waiting().isEmpty(), 20000);
+    QCOMPARE(rowsOnServer(), std::make_pair(2, 2));
+    QCOMPARE(errors.count(), 1);
 }
 
 QTEST_MAIN(TestClassJournal)
