@@ -104,6 +104,11 @@ const RegisterShots finalShots(QStringLiteral("final"), [](const ShotContext& co
                               {}});
     Form8->findChild<LinkLabel*>(QStringLiteral("saveReportLink"))->activate();
     ResultKeeper::setDialogs({});
+    // Where the result stands with a class journal, at its longest, above the report.
+    Form8->showClassJournalStatus(
+        QStringLiteral("Результат сохранён на этом компьютере и будет отправлен в журнал группы "
+                       "позже: сервер журнала не принял имя или пароль."));
+    context.save(Form8, QStringLiteral("final_6_report_class_journal"));
     Form8->hide();
 });
 
