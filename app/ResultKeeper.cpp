@@ -92,8 +92,8 @@ void ResultKeeper::delivered(const ClassJournal::Delivery& delivery) {
     if (delivery.sent.contains(id))
         Q_EMIT classJournalStatus(QStringLiteral("Результат записан в журнал группы."));
     else if (delivery.refused.contains(id))
-        Q_EMIT classJournalStatus(QStringLiteral(
-            "Журнал группы не принял результат; он сохранён на этом компьютере."));
+        Q_EMIT classJournalStatus(
+            QStringLiteral("Журнал группы не принял результат; он сохранён на этом компьютере."));
     // A sending begun since may still take it.
     else if (delivery.failure != ClassJournal::Failure::None && !sender_.busy())
         Q_EMIT classJournalStatus(

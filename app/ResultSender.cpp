@@ -50,8 +50,8 @@ int ResultSender::sendWaiting() {
     const JournalSettings settings = JournalSettings::installed();
     ClassJournal::Delivery delivery;
     if (settings.state == JournalSettings::State::Valid)
-        delivery = ClassJournal::deliver(settings, Outbox(ResultsJournal().outboxFolder()),
-                                         kTurnWaitMs);
+        delivery =
+            ClassJournal::deliver(settings, Outbox(ResultsJournal().outboxFolder()), kTurnWaitMs);
     else
         delivery = {{}, {}, ClassJournal::Failure::Other, settings.problem};
     QFile out;
@@ -84,7 +84,8 @@ void ResultSender::finished() {
     const bool whole = process_->error() != QProcess::FailedToStart &&
                        process_->exitStatus() == QProcess::NormalExit;
     if (!whole && delivery.failure == ClassJournal::Failure::None) {
-        delivery.failure = timedOut_ ? ClassJournal::Failure::Timeout : ClassJournal::Failure::Other;
+        delivery.failure =
+            timedOut_ ? ClassJournal::Failure::Timeout : ClassJournal::Failure::Other;
         delivery.message = process_->errorString();
     }
     timedOut_ = false;

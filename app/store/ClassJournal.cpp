@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <array>
+#include <atomic>
 
 namespace ClassJournal {
 
@@ -32,7 +33,8 @@ const std::array<FailureText, 9> kFailures{{
     {Failure::Timeout, "timeout", "сервер журнала не ответил вовремя"},
     {Failure::Login, "login", "сервер журнала не принял имя или пароль"},
     {Failure::NoJournal, "no-journal", "на сервере нет журнала группы"},
-    {Failure::NotAllowed, "not-allowed", "журнал группы не принимает результаты с этого компьютера"},
+    {Failure::NotAllowed, "not-allowed",
+     "журнал группы не принимает результаты с этого компьютера"},
     {Failure::Other, "other", "ошибка сервера журнала"},
 }};
 
@@ -44,8 +46,9 @@ const FailureText& textOf(Failure failure) {
 }
 
 QString arrayOf(const std::vector<int>& questions) {
-    return QLatin1Char('{') + QString::fromStdString(Record::questionList(questions))
-                                  .replace(QLatin1Char(' '), QLatin1Char(',')) +
+    return QLatin1Char('{') +
+           QString::fromStdString(Record::questionList(questions))
+               .replace(QLatin1Char(' '), QLatin1Char(',')) +
            QLatin1Char('}');
 }
 
@@ -89,8 +92,8 @@ Failure failureOf(const QString& message) {
         return Failure::UnknownHost;
     if (has("timeout expired") || has("timed out"))
         return Failure::Timeout;
-    if (has("password") || has("authentication failed") || has("pg_hba.conf") ||
-        has("role \"") || has("28p01") || has("28000"))
+    if (has("password") || has("authentication failed") || has("pg_hba.conf") || has("role \"") ||
+        has("28p01") || has("28000"))
         return Failure::Login;
     if (has("does not exist"))
         return Failure::NoJournal;

@@ -9,13 +9,13 @@
 
 namespace {
 
-const QStringList kKeys{QStringLiteral("host"),           QStringLiteral("port"),
-                        QStringLiteral("database"),       QStringLiteral("user"),
-                        QStringLiteral("password"),       QStringLiteral("passfile"),
-                        QStringLiteral("service"),        QStringLiteral("sslmode"),
-                        QStringLiteral("sslrootcert"),    QStringLiteral("connect_timeout")};
-const QStringList kSslModes{QStringLiteral("disable"), QStringLiteral("allow"),
-                            QStringLiteral("prefer"),  QStringLiteral("require"),
+const QStringList kKeys{QStringLiteral("host"),        QStringLiteral("port"),
+                        QStringLiteral("database"),    QStringLiteral("user"),
+                        QStringLiteral("password"),    QStringLiteral("passfile"),
+                        QStringLiteral("service"),     QStringLiteral("sslmode"),
+                        QStringLiteral("sslrootcert"), QStringLiteral("connect_timeout")};
+const QStringList kSslModes{QStringLiteral("disable"),   QStringLiteral("allow"),
+                            QStringLiteral("prefer"),    QStringLiteral("require"),
                             QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
 
 // A whole number within bounds, or nothing.
@@ -83,7 +83,8 @@ JournalSettings JournalSettings::read(QSettings& settings) {
     journal.sslrootcert = text("sslrootcert");
     if (journal.service.isEmpty())
         for (const auto& [key, value] : {std::pair{"host", journal.host},
-                                         {"database", journal.database}, {"user", journal.user}})
+                                         {"database", journal.database},
+                                         {"user", journal.user}})
             if (value.isEmpty())
                 return invalid(QStringLiteral("не задан ключ %1").arg(QLatin1String(key)));
     if (given.contains(QStringLiteral("port"))) {
@@ -99,8 +100,8 @@ JournalSettings JournalSettings::read(QSettings& settings) {
         journal.connectTimeout = *timeout;
     }
     if (!journal.sslmode.isEmpty() && !kSslModes.contains(journal.sslmode))
-        return invalid(
-            QStringLiteral("sslmode должен быть одним из: %1").arg(kSslModes.join(QStringLiteral(", "))));
+        return invalid(QStringLiteral("sslmode должен быть одним из: %1")
+                           .arg(kSslModes.join(QStringLiteral(", "))));
     journal.state = State::Valid;
     return journal;
 }
@@ -108,9 +109,10 @@ JournalSettings JournalSettings::read(QSettings& settings) {
 QString JournalSettings::connectOptions() const {
     QStringList options{QStringLiteral("connect_timeout=%1").arg(connectTimeout),
                         QStringLiteral("application_name=nonlinear-coder-lab")};
-    for (const auto& [key, value] :
-         {std::pair{"sslmode", sslmode}, {"sslrootcert", sslrootcert}, {"passfile", passfile},
-          {"service", service}})
+    for (const auto& [key, value] : {std::pair{"sslmode", sslmode},
+                                     {"sslrootcert", sslrootcert},
+                                     {"passfile", passfile},
+                                     {"service", service}})
         if (!value.isEmpty())
             options << QLatin1String(key) + QLatin1Char('=') + quoted(value);
     return options.join(QLatin1Char(';'));

@@ -51,9 +51,10 @@ int createBeside(const QString& path, QByteArray* name) {
     const mode_t mode =
         ::stat(QFile::encodeName(path).constData(), &old) == 0 ? old.st_mode & 07777 : 0666;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = QFile::encodeName(
-            target.dir().filePath(QStringLiteral(".%1.%2").arg(target.fileName()).arg(
-                QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
+        *name = QFile::encodeName(target.dir().filePath(
+            QStringLiteral(".%1.%2")
+                .arg(target.fileName())
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
         const int fd = retried([&] {
             return ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         });
@@ -94,8 +95,8 @@ bool replace(const QString& path, const QByteArray& bytes, QString* reason) {
 
 bool read(const QString& path, QByteArray* bytes, QString* reason) {
     bytes->clear();
-    const int fd = retried(
-        [&] { return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC); });
+    const int fd =
+        retried([&] { return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC); });
     if (fd < 0)
         return errno == ENOENT || fail(reason, errno);
     char chunk[65536];

@@ -46,8 +46,8 @@ Record::LabResult resultOf(const std::string& student, int finalRight = 8) {
 
 // What the server holds, as its superuser sees it: rows and distinct ids.
 std::pair<int, int> rowsOnServer() {
-    QSqlQuery query(TestServer::connect(QStringLiteral("admin"), kDatabase,
-                                        QStringLiteral("postgres"), {}));
+    QSqlQuery query(
+        TestServer::connect(QStringLiteral("admin"), kDatabase, QStringLiteral("postgres"), {}));
     query.exec(QStringLiteral("SELECT count(*), count(DISTINCT id) FROM lab.results"));
     query.next();
     return {query.value(0).toInt(), query.value(1).toInt()};
@@ -98,8 +98,8 @@ void TestClassJournal::init() {
     prepareLab();
     QDir(journal_.folder()).removeRecursively();
     TestServer::writeSettings(TestServer::writerSettings(kDatabase));
-    QSqlQuery(TestServer::connect(QStringLiteral("admin"), kDatabase, QStringLiteral("postgres"),
-                                  {}))
+    QSqlQuery(
+        TestServer::connect(QStringLiteral("admin"), kDatabase, QStringLiteral("postgres"), {}))
         .exec(QStringLiteral("TRUNCATE lab.results"));
 }
 
@@ -164,18 +164,23 @@ void TestClassJournal::writerMayOnlyAdd_data() {
         "final_right, final_wrong, practice_value, practice_errors) VALUES "
         "(gen_random_uuid(), now(), 'Иванов', 10, '{}', 10, '{}', 5, 0)");
     QTest::newRow("writer adds") << "lab_writer" << add << true;
-    QTest::newRow("writer reads") << "lab_writer" << "SELECT * FROM lab.results" << false;
-    QTest::newRow("writer changes") << "lab_writer" << "UPDATE lab.results SET final_right = 10"
-                                    << false;
-    QTest::newRow("writer deletes") << "lab_writer" << "DELETE FROM lab.results" << false;
-    QTest::newRow("writer empties") << "lab_writer" << "TRUNCATE lab.results" << false;
-    QTest::newRow("writer makes a table") << "lab_writer" << "CREATE TABLE lab.notes (t text)"
-                                          << false;
-    QTest::newRow("writer makes a public table") << "lab_writer" << "CREATE TABLE notes (t text)"
-                                                 << false;
-    QTest::newRow("teacher reads") << "lab_teacher" << "SELECT * FROM lab.results" << true;
+    QTest::newRow("writer reads") << "lab_writer"
+                                  << "SELECT * FROM lab.results" << false;
+    QTest::newRow("writer changes") << "lab_writer"
+                                    << "UPDATE lab.results SET final_right = 10" << false;
+    QTest::newRow("writer deletes") << "lab_writer"
+                                    << "DELETE FROM lab.results" << false;
+    QTest::newRow("writer empties") << "lab_writer"
+                                    << "TRUNCATE lab.results" << false;
+    QTest::newRow("writer makes a table") << "lab_writer"
+                                          << "CREATE TABLE lab.notes (t text)" << false;
+    QTest::newRow("writer makes a public table") << "lab_writer"
+                                                 << "CREATE TABLE notes (t text)" << false;
+    QTest::newRow("teacher reads") << "lab_teacher"
+                                   << "SELECT * FROM lab.results" << true;
     QTest::newRow("teacher adds") << "lab_teacher" << add << false;
-    QTest::newRow("teacher deletes") << "lab_teacher" << "DELETE FROM lab.results" << false;
+    QTest::newRow("teacher deletes") << "lab_teacher"
+                                     << "DELETE FROM lab.results" << false;
 }
 
 void TestClassJournal::writerMayOnlyAdd() {
@@ -298,16 +303,16 @@ void TestClassJournal::reportTellsWhereTheResultStands_data() {
         QStringLiteral("Результат сохранён на этом компьютере и будет отправлен в журнал группы "
                        "позже: %1.");
     QTest::newRow("sent") << "" << writer << "Результат записан в журнал группы." << 0;
-    QTest::newRow("server stopped") << "stop" << writer
-                                    << later.arg(u"сервер журнала недоступен") << 1;
+    QTest::newRow("server stopped")
+        << "stop" << writer << later.arg(u"сервер журнала недоступен") << 1;
     QTest::newRow("server hangs") << "freeze" << writer
                                   << later.arg(u"сервер журнала не ответил вовремя") << 1;
     QTest::newRow("wrong password") << "" << with("password", "угадал")
                                     << later.arg(u"сервер журнала не принял имя или пароль") << 1;
     QTest::newRow("unknown host") << "" << with("host", "journal.invalid")
                                   << later.arg(u"сервер журнала не найден") << 1;
-    QTest::newRow("no such journal") << "" << with("database", "nope")
-                                     << later.arg(u"на сервере нет журнала группы") << 1;
+    QTest::newRow("no such journal")
+        << "" << with("database", "nope") << later.arg(u"на сервере нет журнала группы") << 1;
     QTest::newRow("settings wrong") << "" << with("port", "x")
                                     << "Результат сохранён только на этом компьютере: настройки "
                                        "журнала группы неверны."
@@ -329,9 +334,8 @@ void TestClassJournal::reportTellsWhereTheResultStands() {
     QElapsedTimer sinceTick;
     qint64 longestPause = 0;
     QTimer ticks;
-    connect(&ticks, &QTimer::timeout, [&] {
-        longestPause = std::max(longestPause, sinceTick.restart());
-    });
+    connect(&ticks, &QTimer::timeout,
+            [&] { longestPause = std::max(longestPause, sinceTick.restart()); });
     ticks.start(10);
     sinceTick.start();
     keeper.introFinished({});
@@ -357,8 +361,8 @@ void TestClassJournal::startUpTellsOnceAndSendsWhatWaits() {
     misconfigured.startUp(nullptr);
     QCOMPARE(errors.count(), 1);
     QCOMPARE(errors.last().caption, "Журнал группы");
-    const QString file =
-        qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/nonlinear-coder-lab/class-journal.conf");
+    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") +
+                         QStringLiteral("/nonlinear-coder-lab/class-journal.conf");
     QCOMPARE(errors.last().text,
              QStringLiteral("Журнал группы не подключён: в файле настроек %1 не задан ключ "
                             "database.\nРезультаты сохраняются только на этом компьютере.")

@@ -43,24 +43,29 @@ bool makeJournal(const QString& database) {
     for (const char* name : {"PGHOST", "PGPORT", "PGUSER", "PGPASSWORD"})
         env.insert(QString::fromLatin1(name), variable(name));
     psql.setProcessEnvironment(env);
-    QStringList anew{QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
-                     QStringLiteral("-d"), QStringLiteral("postgres")};
-    for (const QString& statement :
-         {QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(database),
-          QStringLiteral("DROP ROLE IF EXISTS lab_writer"),
-          QStringLiteral("DROP ROLE IF EXISTS lab_teacher"),
-          QStringLiteral("CREATE DATABASE \"%1\"").arg(database)})
-        anew << QStringLiteral("-c") << statement;
-    psql.start(QStringLiteral("psql"), anew);
-    if (!psql.waitForFinished(60000) || psql.exitCode() != 0) {
-        qWarning("%s", psql.readAllStandardError().constData());
-        return false;
-    }
+    // Anew, then as the administrator makes it: the shipped SQL in the new database.
     psql.start(QStringLiteral("psql"),
-               {QStringLiteral("-q"), QStringLiteral("-d"), database, QStringLiteral("-v"),
-                QStringLiteral("writer_password=") + kWriterPassword, QStringLiteral("-v"),
-                QStringLiteral("teacher_password=") + kTeacherPassword, QStringLiteral("-f"),
-                QStringLiteral(LAB_SOURCE_DIR "/packaging/class-journal.sql")});
+               {"-q",
+                "-v",
+                "ON_ERROR_STOP=1",
+                "-d",
+                "postgres",
+                "-c",
+                QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(database),
+                "-c",
+                "DROP ROLE IF EXISTS lab_writer",
+                "-c",
+                "DROP ROLE IF EXISTS lab_teacher",
+                "-c",
+                QStringLiteral("CREATE DATABASE \"%1\"").arg(database),
+                "-c",
+                QStringLiteral("\\connect \"%1\"").arg(database),
+                "-v",
+                "writer_password=" + kWriterPassword,
+                "-v",
+                "teacher_password=" + kTeacherPassword,
+                "-f",
+                LAB_SOURCE_DIR "/packaging/class-journal.sql"});
     const bool made = psql.waitForFinished(60000) && psql.exitCode() == 0;
     if (!made)
         qWarning("%s", psql.readAllStandardError().constData());
@@ -97,9 +102,12 @@ void writeSettings(const QStringList& lines) {
 }
 
 QStringList writerSettings(const QString& database, const QString& password) {
-    return {QStringLiteral("[server]"), QStringLiteral("host=127.0.0.1"),
-            QStringLiteral("port=%1").arg(port()), QStringLiteral("database=") + database,
-            QStringLiteral("user=lab_writer"), QStringLiteral("password=") + password,
+    return {QStringLiteral("[server]"),
+            QStringLiteral("host=127.0.0.1"),
+            QStringLiteral("port=%1").arg(port()),
+            QStringLiteral("database=") + database,
+            QStringLiteral("user=lab_writer"),
+            QStringLiteral("password=") + password,
             QStringLiteral("connect_timeout=2")};
 }
 
