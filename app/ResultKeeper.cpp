@@ -86,16 +86,20 @@ void ResultKeeper::sendToClassJournal() {
 
 void ResultKeeper::delivered(const ClassJournal::Delivery& delivery) {
     const QString id = QString::fromStdString(result_.id);
-    if (id.isEmpty() || settled_)
+    // A sending begun since may still take it.
+    if (id.isEmpty() || settled_ || sender_.busy())
         return;
-    settled_ = delivery.sent.contains(id) || delivery.refused.contains(id);
-    if (delivery.sent.contains(id))
+    // Another lab of this account may have sent it from the outbox they share: a result
+    // leaves the outbox only once the server has confirmed it or refused it.
+    const bool refused = delivery.refused.contains(id) || outbox_.wasRefused(id);
+    const bool sent = delivery.sent.contains(id) || (!refused && !outbox_.isWaiting(id));
+    settled_ = sent || refused;
+    if (sent)
         Q_EMIT classJournalStatus(QStringLiteral("Результат записан в журнал группы."));
-    else if (delivery.refused.contains(id))
+    else if (refused)
         Q_EMIT classJournalStatus(
             QStringLiteral("Журнал группы не принял результат; он сохранён на этом компьютере."));
-    // A sending begun since may still take it.
-    else if (delivery.failure != ClassJournal::Failure::None && !sender_.busy())
+    else if (delivery.failure != ClassJournal::Failure::None)
         Q_EMIT classJournalStatus(
             QStringLiteral("Результат сохранён на этом компьютере и будет отправлен в журнал "
                            "группы позже: %1.")

@@ -32,6 +32,16 @@ QStringList Outbox::waiting() const {
     return QDir(folder_).entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
 }
 
+bool Outbox::isWaiting(const QString& id) const {
+    return !QDir(folder_).entryList({QStringLiteral("*-%1.csv").arg(id)}, QDir::Files).isEmpty();
+}
+
+bool Outbox::wasRefused(const QString& id) const {
+    return !QDir(folder_ + QStringLiteral("/refused"))
+                .entryList({QStringLiteral("*-%1.csv").arg(id)}, QDir::Files)
+                .isEmpty();
+}
+
 std::optional<Record::LabResult> Outbox::read(const QString& file) const {
     QByteArray text;
     if (!SafeFile::read(QDir(folder_).filePath(file), &text, nullptr))

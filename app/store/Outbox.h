@@ -19,6 +19,9 @@ public:
     bool put(const Record::LabResult& result, QString* reason) const;
     // The waiting results' files, oldest first.
     QStringList waiting() const;
+    // Whether the result of that id waits, or was put aside as refused.
+    bool isWaiting(const QString& id) const;
+    bool wasRefused(const QString& id) const;
     // The result a waiting file holds; nothing when it holds none.
     std::optional<Record::LabResult> read(const QString& file) const;
     void remove(const QString& file) const;

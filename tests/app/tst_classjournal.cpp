@@ -4,6 +4,7 @@
 
 #include "app/ResultKeeper.h"
 #include "app/store/ClassJournal.h"
+#include "app/store/FileLock.h"
 #include "app/store/JournalSettings.h"
 #include "app/store/Outbox.h"
 #include "app/store/ResultsJournal.h"
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void reportTellsWhereTheResultStands_data();
     void reportTellsWhereTheResultStands();
     void startUpTellsOnceAndSendsWhatWaits();
+    void twoLabsOfOneAccountBothHearTheirsSent();
 
 private:
     // In the test's own data folder, once it is set.
@@ -379,6 +381,28 @@ void TestClassJournal::startUpTellsOnceAndSendsWhatWaits() {
     QTRY_VERIFY_WITH_TIMEOUT(outbox_.waiting().isEmpty(), 20000);
     QCOMPARE(rowsOnServer(), std::make_pair(2, 2));
     QCOMPARE(errors.count(), 1);
+}
+
+// Two labs of one account share the outbox: whichever sender takes both results, each lab
+// hears that its own has reached the class journal.
+void TestClassJournal::twoLabsOfOneAccountBothHearTheirsSent() {
+    ResultKeeper first{journal_}, second{journal_};
+    QSignalSpy firstTold(&first, &ResultKeeper::classJournalStatus);
+    QSignalSpy secondTold(&second, &ResultKeeper::classJournalStatus);
+    {
+        // Both senders wait for their turn until both results are in.
+        QDir().mkpath(outbox_.folder());
+        FileLock turn(outbox_.folder() + QStringLiteral("/.lock"));
+        QVERIFY(turn.lock(0, nullptr));
+        for (ResultKeeper* lab : {&first, &second}) {
+            lab->introFinished({});
+            lab->finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
+        }
+    }
+    const QString sent = QStringLiteral("Результат записан в журнал группы.");
+    QTRY_VERIFY_WITH_TIMEOUT(!firstTold.isEmpty() && firstTold.last().first() == sent, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!secondTold.isEmpty() && secondTold.last().first() == sent, 20000);
+    QCOMPARE(rowsOnServer(), std::make_pair(2, 2));
 }
 
 QTEST_MAIN(TestClassJournal)
