@@ -156,8 +156,11 @@ void ResultKeeper::saveReport(QWidget* parent) {
         folder = QDir::home();
     const QString proposed = folder.filePath(toQString(Record::reportFileName(result_)));
     const QString path = askFileName(parent, proposed);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        writePdf(parent, path);
+}
+
+void ResultKeeper::writePdf(QWidget* parent, const QString& path) {
     QString reason;
     if (!LabReport::savePdf(path, result_, &reason))
         showErrorBox(parent,
@@ -170,7 +173,12 @@ void ResultKeeper::printReport(QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     // Also the name a print to a file proposes.
     printer.setDocName(QFileInfo(toQString(Record::reportFileName(result_))).completeBaseName());
-    if (setUpPrinter(parent, printer) && !LabReport::print(printer, result_))
+    if (!setUpPrinter(parent, printer))
+        return;
+    // A print to a file is a saved report, and as safe: whole or not at all.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        writePdf(parent, printer.outputFileName());
+    else if (!LabReport::print(printer, result_))
         showErrorBox(parent, QStringLiteral("Отчёт не напечатан: принтер не отвечает."),
                      kCaption.toString());
 }

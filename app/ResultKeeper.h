@@ -62,6 +62,7 @@ Q_SIGNALS:
     void classJournalStatus(const QString& status);
 
 private:
+    void writePdf(QWidget* parent, const QString& path);
     void sendToClassJournal();
     void delivered(const ClassJournal::Delivery& delivery);
 

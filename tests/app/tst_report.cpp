@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -161,22 +162,23 @@ void TestReport::olderJournalKeepsItsLines() {
 // Whatever fails on the way to the disk fails the whole save: the earlier file stays byte for
 // byte, no part of the new one is left, the student is told, and nothing is claimed.
 void TestReport::failedWriteKeepsTheEarlierFile_data() {
-    QTest::addColumn<bool>("journal");
+    QTest::addColumn<QString>("what"); // the journal, a saved report, a report printed to a file
     QTest::addColumn<bool>("earlier");
     QTest::addColumn<bool>("fullDisk");
     QTest::addColumn<QString>("reason");
     const QString tooLarge = QStringLiteral("файл превысил допустимый размер");
     const QString noRoom = QStringLiteral("на диске нет свободного места");
-    QTest::newRow("journal, size limit") << true << true << false << tooLarge;
-    QTest::newRow("new report, size limit") << false << false << false << tooLarge;
-    QTest::newRow("replaced report, size limit") << false << true << false << tooLarge;
-    QTest::newRow("journal, full disk") << true << true << true << noRoom;
-    QTest::newRow("new report, full disk") << false << false << true << noRoom;
-    QTest::newRow("replaced report, full disk") << false << true << true << noRoom;
+    QTest::newRow("journal, size limit") << "journal" << true << false << tooLarge;
+    QTest::newRow("new report, size limit") << "save" << false << false << tooLarge;
+    QTest::newRow("replaced report, size limit") << "save" << true << false << tooLarge;
+    QTest::newRow("printed to a file, size limit") << "print" << true << false << tooLarge;
+    QTest::newRow("journal, full disk") << "journal" << true << true << noRoom;
+    QTest::newRow("new report, full disk") << "save" << false << true << noRoom;
+    QTest::newRow("replaced report, full disk") << "save" << true << true << noRoom;
 }
 
 void TestReport::failedWriteKeepsTheEarlierFile() {
-    QFETCH(bool, journal);
+    QFETCH(QString, what);
     QFETCH(bool, earlier);
     QFETCH(bool, fullDisk);
     QFETCH(QString, reason);
@@ -195,10 +197,15 @@ void TestReport::failedWriteKeepsTheEarlierFile() {
     ResultKeeper keeper{results};
     keeper.finalFinished({}, QStringLiteral("Кузнецов"), {}, nullptr);
     QCOMPARE(errors.count(), 0);
+    const bool journal = what == u"journal";
     const QString target = journal ? results.path() : report;
     const QByteArray before = bytesOf(target);
     const QStringList filesBefore = filesIn(folder);
-    ResultKeeper::setDialogs({[&report](QWidget*, const QString&) { return report; }, {}});
+    ResultKeeper::setDialogs({[&report](QWidget*, const QString&) { return report; },
+                              [&report](QWidget*, QPrinter& printer) {
+                                  printer.setOutputFileName(report);
+                                  return true;
+                              }});
     {
         const SizeLimit limit(fullDisk ? RLIM_INFINITY
                                        : rlim_t(QFileInfo(results.path()).size() + 50));
@@ -206,8 +213,10 @@ void TestReport::failedWriteKeepsTheEarlierFile() {
             disk.fill();
         if (journal)
             keeper.finalFinished({}, QStringLiteral("Кузнецова"), {}, nullptr);
-        else
+        else if (what == u"save")
             keeper.saveReport(nullptr);
+        else
+            keeper.printReport(nullptr);
     }
     QFile::remove(QDir(folder).filePath(QStringLiteral("filler")));
     QCOMPARE(errors.count(), 1);
