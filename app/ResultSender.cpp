@@ -19,7 +19,6 @@ QString& senderProgram() {
 } // namespace
 
 ResultSender::ResultSender(QObject* parent) : QObject(parent) {
-    deadline_.setSingleShot(true);
     deadline_.setInterval(kDeadlineMs);
     connect(&deadline_, &QTimer::timeout, this, [this] {
         timedOut_ = true;
@@ -68,7 +67,6 @@ void ResultSender::send() {
     again_ = false;
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::SeparateChannels);
-    process_->setStandardInputFile(QProcess::nullDevice());
     connect(process_, &QProcess::finished, this, &ResultSender::finished);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)

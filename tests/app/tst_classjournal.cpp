@@ -79,6 +79,7 @@ private Q_SLOTS:
     void reportTellsWhereTheResultStands();
     void startUpTellsOnceAndSendsWhatWaits();
     void twoLabsOfOneAccountBothHearTheirsSent();
+    void closedWhileSendingTheSendingGoesOn();
 
 private:
     // In the test's own data folder, once it is set.
@@ -250,6 +251,14 @@ void TestClassJournal::resultsWaitWhileTheServerIsDown() {
     QVERIFY(TestServer::control("stop"));
     for (const char* student : {"Иванов", "Петров", "Сидоров"})
         QVERIFY(outbox_.put(resultOf(student), nullptr));
+    // Settings it cannot use: it says so and ends with a failure.
+    TestServer::writeSettings({"[server]", "host=127.0.0.1"});
+    QProcess unset;
+    unset.start(QStringLiteral(LAB_PROGRAM), {QStringLiteral("--send-results")});
+    QVERIFY(unset.waitForFinished(30000));
+    QCOMPARE(unset.exitCode(), 1);
+    QCOMPARE(unset.readAllStandardOutput(), "failed other не задан ключ database\n");
+    TestServer::writeSettings(TestServer::writerSettings(kDatabase));
     const ClassJournal::Delivery down = deliver(outbox_);
     QCOMPARE(down.failure, ClassJournal::Failure::NoServer);
     QVERIFY(down.sent.isEmpty());
@@ -290,6 +299,7 @@ void TestClassJournal::killedSenderLosesNothing() {
 // even while the server hangs.
 void TestClassJournal::reportTellsWhereTheResultStands_data() {
     QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("student");
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("waiting");
@@ -304,26 +314,39 @@ void TestClassJournal::reportTellsWhereTheResultStands_data() {
     const QString later =
         QStringLiteral("Результат сохранён на этом компьютере и будет отправлен в журнал группы "
                        "позже: %1.");
-    QTest::newRow("sent") << "" << writer << "Результат записан в журнал группы." << 0;
+    QTest::newRow("sent") << ""
+                          << "Иванов" << writer << "Результат записан в журнал группы." << 0;
     QTest::newRow("server stopped")
-        << "stop" << writer << later.arg(u"сервер журнала недоступен") << 1;
-    QTest::newRow("server hangs") << "freeze" << writer
+        << "stop"
+        << "Иванов" << writer << later.arg(u"сервер журнала недоступен") << 1;
+    QTest::newRow("server hangs") << "freeze"
+                                  << "Иванов" << writer
                                   << later.arg(u"сервер журнала не ответил вовремя") << 1;
-    QTest::newRow("wrong password") << "" << with("password", "угадал")
+    QTest::newRow("wrong password") << ""
+                                    << "Иванов" << with("password", "угадал")
                                     << later.arg(u"сервер журнала не принял имя или пароль") << 1;
-    QTest::newRow("unknown host") << "" << with("host", "journal.invalid")
+    QTest::newRow("unknown host") << ""
+                                  << "Иванов" << with("host", "journal.invalid")
                                   << later.arg(u"сервер журнала не найден") << 1;
     QTest::newRow("no such journal")
-        << "" << with("database", "nope") << later.arg(u"на сервере нет журнала группы") << 1;
-    QTest::newRow("settings wrong") << "" << with("port", "x")
+        << ""
+        << "Иванов" << with("database", "nope") << later.arg(u"на сервере нет журнала группы") << 1;
+    QTest::newRow("refused by the server") // no first student: an impossible row
+        << ""
+        << "" << writer << "Журнал группы не принял результат; он сохранён на этом компьютере."
+        << 0;
+    QTest::newRow("settings wrong") << ""
+                                    << "Иванов" << with("port", "x")
                                     << "Результат сохранён только на этом компьютере: настройки "
                                        "журнала группы неверны."
                                     << 0;
-    QTest::newRow("no class journal") << "" << QStringList() << "" << 0;
+    QTest::newRow("no class journal") << ""
+                                      << "Иванов" << QStringList() << "" << 0;
 }
 
 void TestClassJournal::reportTellsWhereTheResultStands() {
     QFETCH(QString, server);
+    QFETCH(QString, student);
     QFETCH(QStringList, settings);
     QFETCH(QString, status);
     QFETCH(int, waiting);
@@ -341,7 +364,7 @@ void TestClassJournal::reportTellsWhereTheResultStands() {
     ticks.start(10);
     sinceTick.start();
     keeper.introFinished({});
-    keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
+    keeper.finalFinished({}, student, {}, nullptr);
     if (status.isEmpty()) {
         QTest::qWait(500);
         QCOMPARE(told.size(), 0);
@@ -403,6 +426,24 @@ void TestClassJournal::twoLabsOfOneAccountBothHearTheirsSent() {
     QTRY_VERIFY_WITH_TIMEOUT(!firstTold.isEmpty() && firstTold.last().first() == sent, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(!secondTold.isEmpty() && secondTold.last().first() == sent, 20000);
     QCOMPARE(rowsOnServer(), std::make_pair(2, 2));
+}
+
+// The lab closed while its result is on the way, the server hanging: the lab ends at once,
+// and the result still reaches the server once it answers again.
+void TestClassJournal::closedWhileSendingTheSendingGoesOn() {
+    QVERIFY(TestServer::control("freeze"));
+    QElapsedTimer closing;
+    {
+        ResultKeeper keeper{journal_};
+        keeper.introFinished({});
+        keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
+        QTest::qWait(200);
+        closing.start();
+    }
+    QVERIFY(closing.elapsed() < 1000);
+    QVERIFY(TestServer::control("thaw"));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOnServer(), std::make_pair(1, 1), 20000);
+    QTRY_VERIFY(outbox_.waiting().isEmpty());
 }
 
 QTEST_MAIN(TestClassJournal)
