@@ -13,7 +13,6 @@
 #include <QVariant>
 
 #include <array>
-#include <atomic>
 
 namespace ClassJournal {
 
@@ -56,8 +55,6 @@ QString arrayOf(const std::vector<int>& questions) {
 class Connection {
 public:
     explicit Connection(const JournalSettings& settings) {
-        static std::atomic<int> count{0};
-        name_ = QStringLiteral("class-journal-%1").arg(++count);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
         db.setHostName(settings.host);
         db.setPort(settings.port);
@@ -79,7 +76,8 @@ public:
     QSqlDatabase database() const { return QSqlDatabase::database(name_, false); }
 
 private:
-    QString name_;
+    // A delivery holds one connection at a time.
+    const QString name_ = QStringLiteral("class-journal");
     QString error_;
 };
 
@@ -88,7 +86,7 @@ private:
 Failure failureOf(const QString& message) {
     const QString text = message.toLower();
     const auto has = [&text](const char* words) { return text.contains(QLatin1String(words)); };
-    if (has("could not translate host name") || has("name or service not known"))
+    if (has("could not translate host name"))
         return Failure::UnknownHost;
     if (has("timeout expired") || has("timed out"))
         return Failure::Timeout;
