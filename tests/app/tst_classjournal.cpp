@@ -304,11 +304,10 @@ void TestClassJournal::reportTellsWhereTheResultStands_data() {
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("waiting");
     const QStringList writer = TestServer::writerSettings(kDatabase);
-    const auto with = [&writer](const char* key, const char* value) {
-        QStringList lines = writer;
+    const auto with = [](QStringList lines, const char* key, const QString& value) {
         for (QString& line : lines)
             if (line.startsWith(QLatin1String(key) + '='))
-                line = QLatin1String(key) + '=' + QLatin1String(value);
+                line = QLatin1String(key) + '=' + value;
         return lines;
     };
     const QString later =
@@ -323,20 +322,29 @@ void TestClassJournal::reportTellsWhereTheResultStands_data() {
                                   << "Иванов" << writer
                                   << later.arg(u"сервер журнала не ответил вовремя") << 1;
     QTest::newRow("wrong password") << ""
-                                    << "Иванов" << with("password", "угадал")
+                                    << "Иванов" << with(writer, "password", "угадал")
                                     << later.arg(u"сервер журнала не принял имя или пароль") << 1;
     QTest::newRow("unknown host") << ""
-                                  << "Иванов" << with("host", "journal.invalid")
+                                  << "Иванов" << with(writer, "host", "journal.invalid")
                                   << later.arg(u"сервер журнала не найден") << 1;
-    QTest::newRow("no such journal")
+    QTest::newRow("no such journal") << ""
+                                     << "Иванов" << with(writer, "database", "nope")
+                                     << later.arg(u"на сервере нет журнала группы") << 1;
+    QTest::newRow("teacher's role on a lab PC")
         << ""
-        << "Иванов" << with("database", "nope") << later.arg(u"на сервере нет журнала группы") << 1;
+        << "Иванов"
+        << with(with(writer, "user", "lab_teacher"), "password", TestServer::kTeacherPassword)
+        << later.arg(u"журнал группы не принимает результаты с этого компьютера") << 1;
+    QTest::newRow("a role without the journal")
+        << ""
+        << "Иванов" << with(writer, "user", "lab_stranger")
+        << later.arg(u"журнал группы не принимает результаты с этого компьютера") << 1;
     QTest::newRow("refused by the server") // no first student: an impossible row
         << ""
         << "" << writer << "Журнал группы не принял результат; он сохранён на этом компьютере."
         << 0;
     QTest::newRow("settings wrong") << ""
-                                    << "Иванов" << with("port", "x")
+                                    << "Иванов" << with(writer, "port", "x")
                                     << "Результат сохранён только на этом компьютере: настройки "
                                        "журнала группы неверны."
                                     << 0;
