@@ -123,6 +123,7 @@ void TestClassJournal::settings_data() {
     using State = JournalSettings::State;
     const QStringList server{"[server]", "host=db", "database=lab", "user=lab_writer"};
     row("no file", {}, State::NotConfigured, "");
+    row("no INI", {"[server", "host=db"}, State::Invalid, "файл настроек нельзя прочитать");
     row("another group only", {"[other]", "host=db"}, State::NotConfigured, "");
     row("enough", server, State::Valid, "");
     row("a service file instead", {"[server]", "service=journal"}, State::Valid, "");
@@ -148,12 +149,17 @@ void TestClassJournal::settings() {
     QFETCH(QStringList, lines);
     QFETCH(int, state);
     QFETCH(QString, told);
-    TestServer::writeSettings(lines);
-    const JournalSettings settings = JournalSettings::installed();
-    QCOMPARE(int(settings.state), state);
-    QCOMPARE(settings.problem, told);
-    if (settings.state == JournalSettings::State::Invalid)
-        QVERIFY(settings.file.endsWith(u"/nonlinear-coder-lab/class-journal.conf"));
+    const QString file = QStringLiteral("/nonlinear-coder-lab/class-journal.conf");
+    // In the user's file, then in the system's alone: the file named is the one read.
+    for (const char* where : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"}) {
+        TestServer::writeSettings(lines, where);
+        const JournalSettings settings = JournalSettings::installed();
+        TestServer::writeSettings({}, where);
+        QCOMPARE(int(settings.state), state);
+        QCOMPARE(settings.problem, told);
+        if (settings.state == JournalSettings::State::Invalid)
+            QCOMPARE(settings.file, qEnvironmentVariable(where) + file);
+    }
 }
 
 // The lab's role may add results and nothing else; the teacher's may read them. The server

@@ -92,9 +92,8 @@ QSqlDatabase connect(const QString& name, const QString& database, const QString
     return db;
 }
 
-void writeSettings(const QStringList& lines) {
-    const QString folder =
-        qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/nonlinear-coder-lab");
+void writeSettings(const QStringList& lines, const char* where) {
+    const QString folder = qEnvironmentVariable(where) + QStringLiteral("/nonlinear-coder-lab");
     QDir().mkpath(folder);
     QFile file(folder + QStringLiteral("/class-journal.conf"));
     if (lines.isEmpty()) {

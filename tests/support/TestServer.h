@@ -24,9 +24,10 @@ QSqlDatabase connect(const QString& name, const QString& database, const QString
 inline const QString kWriterPassword = QStringLiteral("пишет-только");
 inline const QString kTeacherPassword = QStringLiteral("читает");
 
-// The lab's settings file for the class journal in the user's settings folder (with
-// XDG_CONFIG_HOME pointed at a folder of the test's): the given lines, or none at all.
-void writeSettings(const QStringList& lines);
+// The lab's settings file for the class journal in the user's settings folder, or with
+// "XDG_CONFIG_DIRS" in the system's (both pointed at folders of the test's): the given
+// lines, or none at all.
+void writeSettings(const QStringList& lines, const char* where = "XDG_CONFIG_HOME");
 // The lines that reach the test server's journal as the lab's writer.
 QStringList writerSettings(const QString& database, const QString& password = kWriterPassword);
 
