@@ -136,6 +136,8 @@ void TestClassJournal::settings_data() {
         "port должен быть числом от 1 до 65535");
     row("port too high", server + QStringList{"port=65536"}, State::Invalid,
         "port должен быть числом от 1 до 65535");
+    row("port zero", server + QStringList{"port=0"}, State::Invalid,
+        "port должен быть числом от 1 до 65535");
     row("highest port", server + QStringList{"port=65535"}, State::Valid, "");
     row("no timeout", server + QStringList{"connect_timeout=0"}, State::Invalid,
         "connect_timeout должен быть числом секунд от 1 до 60");
@@ -157,6 +159,9 @@ void TestClassJournal::settings() {
         TestServer::writeSettings({}, where);
         QCOMPARE(int(settings.state), state);
         QCOMPARE(settings.problem, told);
+        if (!lines.filter(QStringLiteral("port=")).isEmpty())
+            continue;
+        QCOMPARE(settings.port, 5432); // PostgreSQL's own
         if (settings.state == JournalSettings::State::Invalid)
             QCOMPARE(settings.file, qEnvironmentVariable(where) + file);
     }
@@ -345,6 +350,16 @@ void TestClassJournal::reportTellsWhereTheResultStands_data() {
         << ""
         << "Иванов" << with(writer, "user", "lab_stranger")
         << later.arg(u"журнал группы не принимает результаты с этого компьютера") << 1;
+    // The writer's password in a libpq password file instead of the settings.
+    static const QTemporaryDir secrets;
+    QFile passfile(secrets.filePath(QStringLiteral("pgpass")));
+    QVERIFY(passfile.open(QIODevice::WriteOnly));
+    passfile.write(("*:*:*:lab_writer:" + TestServer::kWriterPassword + '\n').toUtf8());
+    passfile.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QTest::newRow("password in a file")
+        << ""
+        << "Иванов" << with(writer, "password", "") + QStringList{"passfile=" + passfile.fileName()}
+        << "Результат записан в журнал группы." << 0;
     QTest::newRow("refused by the server") // no first student: an impossible row
         << ""
         << "" << writer << "Журнал группы не принял результат; он сохранён на этом компьютере."
