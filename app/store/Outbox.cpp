@@ -9,11 +9,7 @@
 #include <QFile>
 
 bool Outbox::put(const Record::LabResult& result, QString* reason) const {
-    if (!QDir().mkpath(folder_)) {
-        if (reason)
-            *reason = QStringLiteral("не удалось создать папку");
-        return false;
-    }
+    QDir().mkpath(folder_); // where it cannot be made, the write below says why
     // Named by the time it was put in, so that the names sort oldest first.
     const QString name = QStringLiteral("%1-%2.csv")
                              .arg(QDateTime::currentMSecsSinceEpoch(), 15, 10, QLatin1Char('0'))
@@ -47,7 +43,7 @@ std::optional<Record::LabResult> Outbox::read(const QString& file) const {
     if (!SafeFile::read(QDir(folder_).filePath(file), &text, nullptr))
         return std::nullopt;
     Record::JournalReading reading = Record::readJournal(text.toStdString());
-    if (reading.results.size() != 1 || reading.skipped != 0 || reading.results[0].id.empty())
+    if (reading.results.size() != 1 || reading.results[0].id.empty())
         return std::nullopt;
     return std::move(reading.results[0]);
 }

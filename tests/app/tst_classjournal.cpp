@@ -80,6 +80,7 @@ private Q_SLOTS:
     void startUpTellsOnceAndSendsWhatWaits();
     void twoLabsOfOneAccountBothHearTheirsSent();
     void closedWhileSendingTheSendingGoesOn();
+    void outboxThatCannotBeWrittenIsTold();
 
 private:
     // In the test's own data folder, once it is set.
@@ -473,6 +474,21 @@ void TestClassJournal::closedWhileSendingTheSendingGoesOn() {
     QVERIFY(TestServer::control("thaw"));
     QTRY_COMPARE_WITH_TIMEOUT(rowsOnServer(), std::make_pair(1, 1), 20000);
     QTRY_VERIFY(outbox_.waiting().isEmpty());
+}
+
+// The outbox cannot be made (a file stands in its place): the result stays on this PC, and
+// the report says why.
+void TestClassJournal::outboxThatCannotBeWrittenIsTold() {
+    QDir().mkpath(journal_.folder());
+    QFile blocker(outbox_.folder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    ResultKeeper keeper{journal_};
+    QSignalSpy told(&keeper, &ResultKeeper::classJournalStatus);
+    keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.last().first(), "Результат сохранён только на этом компьютере: в пути к файлу "
+                                  "стоит файл, а не папка.");
+    QCOMPARE(journalLines(journal_).size(), 3);
 }
 
 QTEST_MAIN(TestClassJournal)
