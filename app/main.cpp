@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = CommandLine::answer(argc, argv, kUsage))
         return *exitCode;
     // The lab's own sending process: no window, no display needed.
-    if (!(CommandLine::given(argc, argv, kSendResults))) {
+    if (CommandLine::given(argc, argv, kSendResults)) {
         QCoreApplication app(argc, argv);
         LabStyle::nameApplication();
         return ResultSender::sendWaiting();
