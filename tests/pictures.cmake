@@ -17,8 +17,9 @@ string(REPLACE "|" ";" PROGRAMS "${PROGRAMS}")
 foreach(program IN LISTS PROGRAMS)
     get_filename_component(name "${program}" NAME)
     foreach(option help version)
+        # A program that opened a window instead would wait for ever.
         execute_process(COMMAND "${program}" --${option} OUTPUT_FILE "${OUT}/${option}_${name}.txt"
-                        RESULT_VARIABLE answered)
+                        RESULT_VARIABLE answered TIMEOUT 30)
         if(NOT answered EQUAL 0)
             message(FATAL_ERROR "${name} --${option} failed: ${answered}")
         endif()
