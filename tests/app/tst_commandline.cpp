@@ -23,7 +23,7 @@ private Q_SLOTS:
         QTest::newRow("nonlinear-coder-lab -h") << 0 << QStringLiteral("\n  --send-results  ");
         QTest::newRow("nonlinear-coder-lab --send-results") << 1 << QStringLiteral("failed");
         QTest::newRow("nonlinear-coder-lab -platform")
-            << 2 << QStringLiteral("параметр «-platform»");
+            << 2 << QStringLiteral("параметр «-platform»\nСправка: nonlinear-coder-lab --help\n");
         QTest::newRow("nonlinear-coder-lab --send-results now") << 2 << QStringLiteral("«now»");
         QTest::newRow("render_screens a b c") << 2 << QStringLiteral("лишний аргумент «c»");
         QTest::newRow("startup_bench --child") << 2 << QStringLiteral("значение параметра");
