@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -33,14 +32,14 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, said);
         QStringList arguments = QString::fromUtf8(QTest::currentDataTag()).split(u' ');
-        const QRegularExpression name(u'/' + arguments.takeFirst() + u'$');
-        const QString program = QStringLiteral(LAB_PROGRAMS).split(u'|').filter(name).value(0);
-        if (program.isEmpty())
+        const QString name = arguments.takeFirst();
+        const QString program =
+            QStandardPaths::findExecutable(name, QStringLiteral(LAB_PROGRAM_DIRS).split(u'|'));
+        if (program.isEmpty() && name != QLatin1String("nonlinear-coder-lab"))
             QSKIP("the developer tools are not built");
         QProcess process;
         process.start(program, arguments);
-        QVERIFY(process.waitForFinished());
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QVERIFY(process.waitForFinished() && process.exitStatus() == QProcess::NormalExit);
         QCOMPARE(process.exitCode(), exitCode);
         const QByteArray out = process.readAllStandardOutput(),
                          err = process.readAllStandardError();
