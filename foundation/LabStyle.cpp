@@ -63,7 +63,7 @@ void setUpApplication(QApplication& app) {
         QCoreApplication::installTranslator(qtTexts);
     nameApplication();
     // Lets the desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("nonlinear-coder-lab"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LAB_APP_ID));
     // The lab ends by its close rule alone, never because the last window happens to hide.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

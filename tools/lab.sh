@@ -3,7 +3,8 @@
 # Sets up a Debian 12 machine for the lab (as root), builds it, and runs it or its tests.
 #   bash tools/lab.sh run    build and open the lab
 #   bash tools/lab.sh test   build and run the whole test suite, plain and under ASan/UBSan,
-#                            and open the lab exactly as `run` does, on a virtual display
+#                            open the lab exactly as `run` does, on a virtual display, and
+#                            check its Debian package
 #   bash tools/lab.sh fuzz   build the libFuzzer programs with clang and run each for a while
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +13,8 @@ mode=${1:-run}
 packages=(cmake make g++ qt6-base-dev libgl-dev libqt6sql6-psql qt6-translations-l10n
     fonts-liberation2 fonts-dejavu-core)
 case "$mode" in
-test) packages+=(xvfb python3 python3-xlib poppler-utils postgresql-15) ;;
+test) packages+=(xvfb python3 python3-xlib poppler-utils postgresql-15
+    lintian appstream desktop-file-utils dpkg-dev) ;;
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 missing=()
@@ -50,6 +52,8 @@ test)
     /usr/bin/python3 tools/run_check.py -- bash tools/lab.sh run
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build --output-on-failure -j "$jobs"
+    # The package of the same build, as Debian would take it.
+    bash tools/check_package.sh build
     build build-sanitize -DLAB_SANITIZE=ON -DLAB_BUILD_TOOLS=OFF
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

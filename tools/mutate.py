@@ -49,7 +49,7 @@ FIRST_TESTS = {
     "coder": ["tst_codermodel"],
     "logic": ["tst_logic"],
     "widgets": ["tst_widgets", "pictures"],
-    "app": ["tst_report", "tst_classjournal", "tst_walk"],
+    "app": ["tst_report", "tst_classjournal", "tst_walk", "tst_commandline"],
     "*": ["pictures", "tst_screens", "tst_walk"],
 }
 # The build target of a test whose program has another name.

@@ -4,6 +4,7 @@
 #include "ShotRegistry.h"
 
 #include "app/LabFrame.h"
+#include "foundation/CommandLine.h"
 #include "foundation/ErrorReporter.h"
 #include "foundation/LabStyle.h"
 #include "logic/RandomDraw.h"
@@ -26,7 +27,22 @@ void ShotContext::save(QWidget* widget, const QString& name) const {
     QTextStream(stdout) << path << '\n';
 }
 
+namespace {
+
+const CommandLine::Usage kUsage{
+    "render_screens",
+    "[ПАПКА [ФИЛЬТР]]",
+    2,
+    "Рисует каждый экран занятия и состояния экранов кодера в файлы PNG в ПАПКЕ (shots, если\n"
+    "она не названа); с ФИЛЬТРОМ только те снимки, в имени которых он есть. Инструмент\n"
+    "разработчика: QT_QPA_PLATFORM=offscreen render_screens shots",
+    {}};
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode = CommandLine::answer(argc, argv, kUsage))
+        return *exitCode;
     QApplication app(argc, argv);
     LabStyle::setUpApplication(app);
     const QStringList args = QApplication::arguments();

@@ -14,6 +14,7 @@
 // (no display), they fall back to the offscreen platform. Under a headless X server:
 //   xvfb-run -a build/tools/startup_bench
 #include "app/LabFrame.h"
+#include "foundation/CommandLine.h"
 #include "foundation/LabStyle.h"
 #include "screens/Unit1.h"
 #include "screens/Unit2.h"
@@ -339,9 +340,20 @@ int runBench(int runs) {
     return 0;
 }
 
+const CommandLine::Usage kUsage{
+    "startup_bench",
+    "[ЗАПУСКОВ]",
+    1,
+    "Сравнивает запуск занятия с запуском пустого окна Qt (медианы ЗАПУСКОВ свежих процессов,\n"
+    "по умолчанию 10) и время каждого перехода к следующему экрану. Инструмент разработчика:\n"
+    "xvfb-run -a startup_bench",
+    {{kChildFlag, "ЧТО", "один запуск: lab, bare или switches (то, что дают профилировщику)"}}};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode = CommandLine::answer(argc, argv, kUsage))
+        return *exitCode;
     if (argc == 3 && std::strcmp(argv[1], kChildFlag) == 0)
         return std::strcmp(argv[2], "switches") == 0
                    ? runSwitches(argc, argv)
