@@ -624,9 +624,10 @@ void TestLogic::olderJournals() {
         header + "\r\n2026-12-07 14:05:09,\"Иванов,\nИван\",,9,7,2 5 9,-37,3\r\n" +
         "2026-12-07 14:06:00,Петров,,11,7,,5,0\n" + "2026-12-07 14:07:00,Петров,,9,7,2 12,5,0\n" +
         "2026-12-07 14:08:00,Петров,,9,7\n" + ",Петров,,9,7,,5,0\n" +
-        "2026-12-07 14:09:00,Сидоров,,10,10,,-2147483648,0\n\n");
+        "2026-12-07 14:08:30,Петров,,-1,7,,5,0\n\n" +
+        "2026-12-07 14:09:00,Сидоров,,10,10,,-2147483648,\"0\"");
     QVERIFY(older.valid);
-    QCOMPARE(older.skipped, 4);
+    QCOMPARE(older.skipped, 5);
     QCOMPARE(older.results.size(), std::size_t(2));
     const Record::LabResult& first = older.results[0];
     QCOMPARE(first.student1, "Иванов,\nИван");
