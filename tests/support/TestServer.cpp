@@ -44,32 +44,20 @@ bool makeJournal(const QString& database) {
         env.insert(QString::fromLatin1(name), variable(name));
     psql.setProcessEnvironment(env);
     // Anew, then as the administrator makes it: the shipped SQL in the new database.
-    psql.start(QStringLiteral("psql"),
-               {"-q",
-                "-v",
-                "ON_ERROR_STOP=1",
-                "-d",
-                "postgres",
-                "-c",
-                QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(database),
-                "-c",
-                "DROP ROLE IF EXISTS lab_writer",
-                "-c",
-                "DROP ROLE IF EXISTS lab_teacher",
-                "-c",
-                "DROP ROLE IF EXISTS lab_stranger",
-                "-c",
-                "CREATE ROLE lab_stranger LOGIN PASSWORD '" + kWriterPassword + "'",
-                "-c",
-                QStringLiteral("CREATE DATABASE \"%1\"").arg(database),
-                "-c",
-                QStringLiteral("\\connect \"%1\"").arg(database),
-                "-v",
-                "writer_password=" + kWriterPassword,
-                "-v",
-                "teacher_password=" + kTeacherPassword,
-                "-f",
-                LAB_SOURCE_DIR "/packaging/class-journal.sql"});
+    QStringList args{"-q", "-v", "ON_ERROR_STOP=1", "-d", "postgres"};
+    for (const QString& sql :
+         {QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(database),
+          QStringLiteral("DROP ROLE IF EXISTS lab_writer"),
+          QStringLiteral("DROP ROLE IF EXISTS lab_teacher"),
+          QStringLiteral("DROP ROLE IF EXISTS lab_stranger"),
+          "CREATE ROLE lab_stranger LOGIN PASSWORD '" + kWriterPassword + "'",
+          QStringLiteral("CREATE DATABASE \"%1\"").arg(database),
+          QStringLiteral("\\connect \"%1\"").arg(database)})
+        args << QStringLiteral("-c") << sql;
+    psql.start(QStringLiteral("psql"), args << "-v"
+                                            << "writer_password=" + kWriterPassword << "-v"
+                                            << "teacher_password=" + kTeacherPassword << "-f"
+                                            << LAB_SOURCE_DIR "/packaging/class-journal.sql");
     const bool made = psql.waitForFinished(60000) && psql.exitCode() == 0;
     if (!made)
         qWarning("%s", psql.readAllStandardError().constData());
