@@ -45,11 +45,23 @@ bool makeJournal(const QString& database) {
     psql.setProcessEnvironment(env);
     QStringList anew{QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                      QStringLiteral("-d"), QStringLiteral("postgres")};
-    for (const QString& statement :
-         {QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(database),
-          QStringLiteral("DROP ROLE IF EXISTS lab_writer"),
-          QStringLiteral("DROP ROLE IF EXISTS lab_teacher"),
-          QStringLiteral("CREATE DATABASE \"%1\"").arg(database)})
+    // The roles are the server's: every journal made before holds grants to them.
+    psql.start(QStringLiteral("psql"),
+               {QStringLiteral("-At"), QStringLiteral("-d"), QStringLiteral("postgres"),
+                QStringLiteral("-c"),
+                QStringLiteral("SELECT datname FROM pg_database WHERE datname NOT IN "
+                               "('postgres', 'template0', 'template1')")});
+    psql.waitForFinished(60000);
+    QStringList journals = QString::fromUtf8(psql.readAllStandardOutput())
+                               .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!journals.contains(database))
+        journals << database;
+    for (const QString& journal : journals)
+        anew << QStringLiteral("-c")
+             << QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(journal);
+    for (const QString& statement : {QStringLiteral("DROP ROLE IF EXISTS lab_writer"),
+                                     QStringLiteral("DROP ROLE IF EXISTS lab_teacher"),
+                                     QStringLiteral("CREATE DATABASE \"%1\"").arg(database)})
         anew << QStringLiteral("-c") << statement;
     psql.start(QStringLiteral("psql"), anew);
     if (!psql.waitForFinished(60000) || psql.exitCode() != 0) {

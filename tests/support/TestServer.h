@@ -13,8 +13,8 @@ namespace TestServer {
 int port();
 // Runs the server's control: "stop", "resume", "freeze", "thaw".
 bool control(const char* mode);
-// A new class journal database with its two roles, from the shipped SQL. False when psql
-// refused it.
+// A new class journal database with its two roles, from the shipped SQL; the server's other
+// databases go, for they hold grants to the roles. False when psql refused it.
 bool makeJournal(const QString& database);
 // A connection as a role of the server, opened; `name` names it among the program's.
 QSqlDatabase connect(const QString& name, const QString& database, const QString& user,
