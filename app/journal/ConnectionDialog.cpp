@@ -57,8 +57,13 @@ ConnectionDialog::ConnectionDialog(QWidget* parent) : QDialog(parent), base_(rem
     form->addRow(QStringLiteral("&Шифрование:"), sslmode_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Подключиться"));
+    // The style's button pictures are bitmaps, blurred when scaled for a dense screen.
+    for (QAbstractButton* button : buttons->buttons())
+        button->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    host_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

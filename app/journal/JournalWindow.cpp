@@ -65,7 +65,7 @@ JournalWindow::JournalWindow(QWidget* parent)
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->horizontalHeader()->setStretchLastSection(true);
     tabs_->addTab(table_, QStringLiteral("&Результаты"));
-    tabs_->addTab(summary_, QStringLiteral("&Ошибки группы"));
+    tabs_->addTab(summary_, QStringLiteral("Ошибки &группы"));
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -79,7 +79,14 @@ JournalWindow::JournalWindow(QWidget* parent)
     progress_->hide();
     statusBar()->addPermanentWidget(progress_);
     buildMenus();
-    setTabOrder(name_, tabs_);
+    // The keyboard's way follows the eye: the banner's buttons, the filter, the tabs, the page.
+    summary_->setFocusProxy(summary_->findChild<QWidget*>(QStringLiteral("questionTable")));
+    QList<QWidget*> chain;
+    for (QPushButton* button : banner_->findChildren<QPushButton*>())
+        chain << button;
+    chain << period_ << from_ << to_ << name_ << tabs_ << table_ << summary_;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     connect(&watcher_, &QFutureWatcher<std::shared_ptr<Outcome>>::finished, this,
             &JournalWindow::loadEnded);
     connect(&watcher_, &QFutureWatcher<std::shared_ptr<Outcome>>::progressRangeChanged, progress_,
@@ -128,6 +135,17 @@ void JournalWindow::buildMenus() {
            [this] { tabs_->setCurrentIndex(0); });
     action(view, QStringLiteral("&Ошибки группы"), QKeySequence(Qt::CTRL | Qt::Key_2),
            [this] { tabs_->setCurrentIndex(1); });
+    // Sorting by the keyboard, as a click on a column's heading does it.
+    QMenu* order = view->addMenu(QStringLiteral("&Упорядочить по"));
+    for (int column = 0; column < ResultsModel::ColumnCount; ++column)
+        order->addAction(
+            results_->headerData(column, Qt::Horizontal).toString(), this, [this, column] {
+                const bool again = table_->horizontalHeader()->sortIndicatorSection() == column;
+                const Qt::SortOrder now = table_->horizontalHeader()->sortIndicatorOrder();
+                table_->sortByColumn(column, again && now == Qt::AscendingOrder
+                                                 ? Qt::DescendingOrder
+                                                 : Qt::AscendingOrder);
+            });
     action(view, QStringLiteral("&Найти по имени"), QKeySequence::Find, [this] {
         name_->setFocus(Qt::ShortcutFocusReason);
         name_->selectAll();
@@ -154,13 +172,13 @@ QWidget* JournalWindow::buildBanner() {
         layout->addWidget(pressed);
         return pressed;
     };
-    retry_ = button(QStringLiteral("Повторить"), [this] {
+    retry_ = button(QStringLiteral("Пов&торить"), [this] {
         if (lastLogin_)
             openServer(*lastLogin_);
     });
-    button(QStringLiteral("Журнал группы…"), [this] { askServer(); });
-    button(QStringLiteral("Открыть файлы…"), [this] { askFiles(false); });
-    button(QStringLiteral("Открыть папку…"), [this] { askFolder(false); });
+    button(QStringLiteral("&Журнал группы…"), [this] { askServer(); });
+    button(QStringLiteral("Открыть фа&йлы…"), [this] { askFiles(false); });
+    button(QStringLiteral("Открыть пап&ку…"), [this] { askFolder(false); });
     return banner_;
 }
 

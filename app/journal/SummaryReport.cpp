@@ -74,11 +74,17 @@ void paint(QPainter& painter, const QRect& page, const Record::ClassSummary& sum
           pointFont(15, true));
     lines(description, pointFont(11));
 
-    const int chartHeight = page.width() * 9 / 20;
+    // The charts as the window draws them at 640 pixels across: their texts come out at about
+    // the size of the page's.
+    const auto chart = [&](QChart* drawn, int height) {
+        const int scaled = page.width() * height / 640;
+        drawChart(painter, QRectF(page.left(), y, page.width(), scaled), drawn,
+                  {640, qreal(height)});
+        y += scaled + QFontMetrics(pointFont(10), painter.device()).lineSpacing();
+    };
     QChart* shares = SummaryCharts::wrongShares();
     SummaryCharts::showShares(shares, summary);
-    drawChart(painter, QRectF(page.left(), y, page.width(), chartHeight), shares, {760, 342});
-    y += chartHeight + QFontMetrics(pointFont(10), painter.device()).lineSpacing();
+    chart(shares, 300);
 
     QList<QStringList> questions{{QStringLiteral("Вопрос"), QStringLiteral("Вводный тест"),
                                   QStringLiteral("Итоговый тест")}};
@@ -95,6 +101,9 @@ void paint(QPainter& painter, const QRect& page, const Record::ClassSummary& sum
     y += used + QFontMetrics(pointFont(10), painter.device()).lineSpacing();
     for (const QString& mean : SummaryText::means(summary))
         lines(mean, pointFont(11));
+    QChart* spread = SummaryCharts::finalScores();
+    SummaryCharts::showScores(spread, summary);
+    chart(spread, 220);
 }
 
 bool savePdf(const QString& path, const Record::ClassSummary& summary, const QString& description,

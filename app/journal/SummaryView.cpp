@@ -13,17 +13,30 @@
 
 namespace {
 
+// A table of a few numbers, all in sight without scrolling: its rows' height fixed, the
+// numbers' columns sharing the width.
 QTableWidget* numbersTable(const QString& name, const QStringList& headings, int rows) {
     auto* table = new QTableWidget(rows, int(headings.size()));
     table->setObjectName(name);
     table->setHorizontalHeaderLabels(headings);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView* across = table->horizontalHeader();
+    across->setSectionResizeMode(QHeaderView::Stretch);
+    across->setMinimumSectionSize(table->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->setFixedHeight(across->sizeHint().height() + rows * (table->fontMetrics().height() + 8) +
+                          2 * table->frameWidth());
     return table;
+}
+
+QStringList scoreHeadings() {
+    QStringList headings;
+    for (int right = 0; right <= Knowledge::kQuestionCount; ++right)
+        headings << QString::number(right);
+    return headings;
 }
 
 void fill(QTableWidget* table, const QList<QStringList>& rows) {
@@ -59,17 +72,17 @@ SummaryView::SummaryView(QWidget* parent)
                               {QStringLiteral("Вопрос"), QStringLiteral("Вводный тест"),
                                QStringLiteral("Итоговый тест")},
                               Knowledge::kQuestionCount)),
-      scoreTable_(
-          numbersTable(QStringLiteral("scoreTable"),
-                       {QStringLiteral("Правильных ответов"), QStringLiteral("Результатов")},
-                       Knowledge::kQuestionCount + 1)),
+      scoreTable_(numbersTable(QStringLiteral("scoreTable"), scoreHeadings(), 1)),
       means_(new QLabel) {
     heading_->setObjectName(QStringLiteral("summaryHeading"));
     heading_->setWordWrap(true);
     means_->setObjectName(QStringLiteral("means"));
     means_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     questions_->setAccessibleName(QStringLiteral("Ошибки по вопросам: доля ошибившихся"));
-    scoreTable_->setAccessibleName(QStringLiteral("Оценки итогового теста"));
+    scoreTable_->setAccessibleName(QStringLiteral(
+        "Оценки итогового теста: сколько результатов с каждым числом правильных ответов"));
+    scoreTable_->setVerticalHeaderLabels({QStringLiteral("Результатов")});
+    questions_->verticalHeader()->hide();
 
     auto* charts = new QVBoxLayout;
     charts->addWidget(shares_, 3);
@@ -82,8 +95,9 @@ SummaryView::SummaryView(QWidget* parent)
         numbers->addWidget(buddy);
     };
     caption(QStringLiteral("О&шибки по вопросам (доля ошибившихся):"), questions_);
-    caption(QStringLiteral("Оц&енки итогового теста:"), scoreTable_);
+    caption(QStringLiteral("Оц&енки итогового теста (правильных ответов):"), scoreTable_);
     numbers->addWidget(means_);
+    numbers->addStretch(1);
     auto* body = new QHBoxLayout;
     body->addLayout(charts, 3);
     body->addLayout(numbers, 2);
@@ -98,7 +112,11 @@ void SummaryView::setSummary(const Record::ClassSummary& summary, const QString&
     SummaryCharts::showShares(shares_->chart(), summary);
     SummaryCharts::showScores(scores_->chart(), summary);
     fill(questions_, SummaryText::questionRows(summary));
-    fill(scoreTable_, SummaryText::scoreRows(summary));
+    // Across, one column a score: eleven short numbers fit one line.
+    QStringList counts;
+    for (const QStringList& row : SummaryText::scoreRows(summary))
+        counts << row[1];
+    fill(scoreTable_, {counts});
     means_->setText(SummaryText::means(summary).join(QLatin1Char('\n')));
     means_->setAccessibleName(means_->text());
 }
