@@ -28,6 +28,10 @@ qint64 JournalRow::timeKey(std::string_view text) {
     return key;
 }
 
+QString JournalRow::searchForm(const QString& text) {
+    return text.toCaseFolded().replace(QChar(u'ё'), QChar(u'е'));
+}
+
 std::vector<JournalRow> JournalRow::rowsOf(std::vector<Record::LabResult> results) {
     std::vector<JournalRow> rows(results.size());
     QHash<QString, int> order;
@@ -36,8 +40,8 @@ std::vector<JournalRow> JournalRow::rowsOf(std::vector<Record::LabResult> result
         row.result = std::move(results[i]);
         row.student1 = toQString(row.result.student1);
         row.student2 = toQString(row.result.student2);
-        row.folded1 = row.student1.toCaseFolded();
-        row.folded2 = row.student2.toCaseFolded();
+        row.folded1 = searchForm(row.student1);
+        row.folded2 = searchForm(row.student2);
         row.when = timeKey(row.result.finishedAt);
         order.insert(row.student1, 0);
         order.insert(row.student2, 0);

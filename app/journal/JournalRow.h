@@ -12,7 +12,7 @@
 struct JournalRow {
     Record::LabResult result;
     QString student1, student2;
-    QString folded1, folded2;   // case-folded, for finding a part of a name
+    QString folded1, folded2;   // searchForm() of each name
     int order1 = 0, order2 = 0; // the names' places in Russian alphabetical order
     // 20261207140509 for "2026-12-07 14:05:09"; -1 when the date is no date of this form.
     qint64 when = -1;
@@ -22,6 +22,8 @@ struct JournalRow {
 
     // The rows of these results, the names ranked together.
     static std::vector<JournalRow> rowsOf(std::vector<Record::LabResult> results);
+    // A name or a part of one as it is looked for: any case, ё as е.
+    static QString searchForm(const QString& text);
     // The key of a date and time as the journal writes it, -1 for any other text.
     static qint64 timeKey(std::string_view text);
 };

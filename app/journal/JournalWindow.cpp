@@ -98,6 +98,8 @@ JournalWindow::JournalWindow(QWidget* parent)
          false);
     shownChanged();
     resize(1100, 700);
+    // Nothing is shown yet: the first thing to do is to open something.
+    serverButton_->setFocus();
 }
 
 JournalWindow::~JournalWindow() = default;
@@ -176,7 +178,7 @@ QWidget* JournalWindow::buildBanner() {
         if (lastLogin_)
             openServer(*lastLogin_);
     });
-    button(QStringLiteral("&Журнал группы…"), [this] { askServer(); });
+    serverButton_ = button(QStringLiteral("&Журнал группы…"), [this] { askServer(); });
     button(QStringLiteral("Открыть фа&йлы…"), [this] { askFiles(false); });
     button(QStringLiteral("Открыть пап&ку…"), [this] { askFolder(false); });
     return banner_;
@@ -356,6 +358,9 @@ void JournalWindow::loadEnded() {
         to_->setDate(dateOf(last));
     }
     table_->resizeColumnsToContents();
+    // From the banner's button that opened them, on to the results.
+    if (!focusWidget() || banner_->isAncestorOf(focusWidget()))
+        table_->setFocus();
     QString told;
     if (!loading.problems.isEmpty())
         told = QStringLiteral("Не прочитано: %1.")

@@ -80,6 +80,7 @@ private:
     QWidget* banner_ = nullptr;
     QLabel* bannerText_ = nullptr;
     QPushButton* retry_ = nullptr;
+    QPushButton* serverButton_ = nullptr;
     QCheckBox* period_ = nullptr;
     QDateEdit* from_ = nullptr;
     QDateEdit* to_ = nullptr;

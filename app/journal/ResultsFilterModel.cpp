@@ -25,7 +25,7 @@ void ResultsFilterModel::setPeriod(QDate from, QDate to) {
 }
 
 void ResultsFilterModel::setNamePart(const QString& part) {
-    const QString folded = part.trimmed().toCaseFolded();
+    const QString folded = JournalRow::searchForm(part.trimmed());
     if (folded == part_)
         return;
     part_ = folded;

@@ -20,7 +20,7 @@ public:
 
     // Null dates: no limit on that side. Both days belong to the period.
     void setPeriod(QDate from, QDate to);
-    // Any case; blanks around it do not count; empty: every name.
+    // Any case, ё as е; blanks around it do not count; empty: every name.
     void setNamePart(const QString& part);
 
     // The shown results, in the shown order.

@@ -62,7 +62,7 @@ SortRanks::SortRanks(const std::vector<JournalRow>& rows)
                 return whens[std::size_t(a)] < whens[std::size_t(b)];
             return a < b;
         });
-        int* ranks = &ranks_[std::size_t(column) * rows_];
+        int* ranks = ranks_.data() + std::size_t(column) * rows_; // none when no rows
         for (std::size_t place = 0; place < rows_; ++place)
             ranks[order[place]] = int(place);
     }

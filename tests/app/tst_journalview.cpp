@@ -142,11 +142,10 @@ void TestJournalView::summaryOfTheShownResults_data() {
         << "ИВАНОВ" << any << any << "13" << QList{1, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0}
         << QList{2, 2, 2, 1, 1, 1, 0, 0, 0, 2, 0} << QList{0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0}
         << QList{7.0, 5.5, 4.5};
-    QTest::newRow("ё and blanks") << " Ёлкин " << any << any << "4"
-                                  << QList{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0}
-                                  << QList{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
-                                  << QList{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}
-                                  << QList{9.0, 10.0, 3.0};
+    QTest::newRow("е for ё, blanks")
+        << " Елкин " << any << any << "4" << QList{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0}
+        << QList{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << QList{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}
+        << QList{9.0, 10.0, 3.0};
     QTest::newRow("period, both days in")
         << "" << QDate(2026, 12, 3) << QDate(2026, 12, 5) << "23"
         << QList{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << QList{2, 1, 2, 1, 1, 1, 0, 0, 0, 1, 0}
