@@ -55,7 +55,7 @@ std::vector<JournalRow> JournalRow::rowsOf(std::vector<Record::LabResult> result
         names.emplace_back(collator.sortKey(*name), *name);
     std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
         const int c = a.first.compare(b.first);
-        return c != 0 ? c < 0 : a.second < b.second;
+        return c < 0 || (c == 0 && a.second < b.second);
     });
     for (std::size_t i = 0; i < names.size(); ++i)
         order[names[i].second] = int(i);

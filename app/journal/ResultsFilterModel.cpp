@@ -46,6 +46,12 @@ bool ResultsFilterModel::lessThan(const QModelIndex& left, const QModelIndex& ri
     return ranks.rank(left.row(), left.column()) < ranks.rank(right.row(), left.column());
 }
 
+QVariant ResultsFilterModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole)
+        return section + 1;
+    return QSortFilterProxyModel::headerData(section, orientation, role);
+}
+
 std::vector<const Record::LabResult*> ResultsFilterModel::shownResults() const {
     std::vector<const Record::LabResult*> shown;
     shown.reserve(std::size_t(rowCount()));

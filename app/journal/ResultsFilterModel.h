@@ -27,6 +27,10 @@ public:
     std::vector<const Record::LabResult*> shownResults() const;
     Record::ClassSummary summary() const;
 
+    // A row is numbered by its place in the shown order, not in the loaded one.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;

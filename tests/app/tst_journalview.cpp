@@ -86,6 +86,8 @@ class TestJournalView : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
+    void datesAsKeys_data();
+    void datesAsKeys();
     void summaryOfTheShownResults_data();
     void summaryOfTheShownResults();
     void sortsByColumn_data();
@@ -107,7 +109,7 @@ void TestJournalView::initTestCase() {
     LabStyle::setUpApplication(*qApp);
     qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
     std::string today = Record::csvHeader() + '\n';
-    for (const int n : {1, 2, 4})
+    for (const int n : {4, 1, 2}) // a journal's lines need not be in the order of their dates
         today += Record::csvLine(result(n)) + '\n';
     write(folder_.filePath("pc1/results.csv"), today);
     write(folder_.filePath("pc2/results.csv"),
@@ -122,6 +124,22 @@ void TestJournalView::initTestCase() {
     QVERIFY(loading.problems[0].endsWith(u"other.csv: не журнал лабораторной работы"));
     results_.setRows(JournalRow::rowsOf(loading.results));
     QCOMPARE(results_.rowCount(), 4);
+}
+
+// A date of another form is no date: shown as it is written, outside every period.
+void TestJournalView::datesAsKeys_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("key");
+    QTest::newRow("the journal's form") << "2026-12-07 14:05:09" << Q_INT64_C(20261207140509);
+    QTest::newRow("a letter for a digit") << "2026-12-0x 14:05:09" << Q_INT64_C(-1);
+    QTest::newRow("a colon for a dash") << "2026:12-07 14:05:09" << Q_INT64_C(-1);
+    QTest::newRow("no seconds") << "2026-12-07 14:05" << Q_INT64_C(-1);
+}
+
+void TestJournalView::datesAsKeys() {
+    QFETCH(QString, text);
+    QFETCH(qint64, key);
+    QCOMPARE(JournalRow::timeKey(text.toStdString()), key);
 }
 
 // Shares over the results that kept their questions, the scores, the means: by hand.
@@ -301,6 +319,14 @@ void TestJournalView::fromTheClassJournal() {
     results.setRows(JournalRow::rowsOf(loading.results));
     ResultsFilterModel shown(&results);
     QCOMPARE(numbers(shown.shownResults()), "1234");
+    for (int n = 1; n <= 4; ++n) { // every field as the lab wrote it
+        const Record::LabResult& read = loading.results[std::size_t(n - 1)];
+        const Record::LabResult written = result(n);
+        QCOMPARE(QList({read.intro.right, read.final.right, read.practiceErrors}),
+                 QList({written.intro.right, written.final.right, written.practiceErrors}));
+        QCOMPARE(read.intro.wrongQuestions, written.intro.wrongQuestions);
+        QCOMPARE(read.student2, written.student2);
+    }
     const Record::ClassSummary summary = shown.summary();
     QCOMPARE(summary.intro().known, 4);
     QCOMPARE(summary.intro().wrong, (std::array<int, 10>{1, 1, 1, 0, 3, 0, 1, 0, 0, 0}));
