@@ -52,7 +52,7 @@ FIRST_TESTS = {
     "logic/ClassSummary.cpp": ["tst_journalview"],
     "widgets": ["tst_widgets", "pictures"],
     "app": ["tst_report", "tst_walk"],
-    "app/journal": ["tst_journalview"],
+    "app/journal": ["tst_journalview", "pictures"],
     "*": ["pictures", "tst_screens", "tst_walk"],
 }
 # The build target of a test whose program has another name.
