@@ -111,7 +111,8 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return QString::fromUtf8(kHeadings[std::size_t(section)].title);
-    if (role == Qt::ToolTipRole)
+    // The short title in full, for the mouse and for a screen reader.
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)
         return QString::fromUtf8(kHeadings[std::size_t(section)].tip);
     return {};
 }
