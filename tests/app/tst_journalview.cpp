@@ -2,6 +2,7 @@
 #include "PdfText.h"
 #include "TestServer.h"
 
+#include "app/journal/ConnectionDialog.h"
 #include "app/journal/JournalWindow.h"
 #include "app/journal/ResultsExport.h"
 #include "app/journal/ResultsFilterModel.h"
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void exportReadsBack();
     void summaryPdfReadsBack();
     void fromTheClassJournal();
+    void connectionRemembersAllButThePassword();
     void serverRefusals_data();
     void serverRefusals();
     void windowFiltersAndTellsTheServerDown();
@@ -336,6 +338,32 @@ void TestJournalView::fromTheClassJournal() {
     // The older journal's result has no id: it stays beside the server's.
     ResultsLoader::merge(loading, ResultsLoader::readFiles({folder_.path()}));
     QCOMPARE(loading.results.size(), std::size_t(5));
+}
+
+// The lab PCs' server with the teacher's role at first; then what the teacher gave, without the
+// password.
+void TestJournalView::connectionRemembersAllButThePassword() {
+    TestServer::writeSettings({"[server]", "host=journal.example.org", "port=5433",
+                               "database=lab_journal", "user=lab_writer", "password=пишет"});
+    JournalSettings login = ConnectionDialog::remembered();
+    QCOMPARE(QStringList({login.host, login.database, login.user, login.password}),
+             QStringList({"journal.example.org", "lab_journal", "lab_teacher", ""}));
+    QCOMPARE(login.port, 5433);
+    login = {};
+    login.host = QStringLiteral("127.0.0.2");
+    login.database = QStringLiteral("group_b");
+    login.user = QStringLiteral("teacher_b");
+    login.password = QStringLiteral("секрет");
+    login.sslmode = QStringLiteral("require");
+    ConnectionDialog::remember(login);
+    const JournalSettings again = ConnectionDialog::remembered();
+    QCOMPARE(QStringList({again.host, again.database, again.user, again.sslmode, again.password}),
+             QStringList({"127.0.0.2", "group_b", "teacher_b", "require", ""}));
+    QCOMPARE(again.port, 5432);
+    QFile own(config_.filePath("nonlinear-coder-lab/journal-view.conf"));
+    QVERIFY(own.open(QIODevice::ReadOnly));
+    QVERIFY(!own.readAll().contains("password"));
+    TestServer::writeSettings({});
 }
 
 void TestJournalView::serverRefusals_data() {
