@@ -42,11 +42,13 @@ bool readScore(TestScore& score, std::string_view field) {
     return bool(right);
 }
 
+// An empty list beside a score with wrong answers is a list nobody kept: a journal made from
+// results of an earlier lab leaves it so.
 bool readQuestions(TestScore& score, std::string_view field) {
     std::optional<std::vector<int>> questions = parseQuestionList(field);
     if (questions) {
+        score.questionsKnown = !questions->empty() || score.wrong == 0;
         score.wrongQuestions = std::move(*questions);
-        score.questionsKnown = true;
     }
     return bool(questions);
 }

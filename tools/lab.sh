@@ -10,8 +10,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
+# Qt Charts' CMake files need Qt OpenGL's, which Debian's qt6-charts-dev does not pull in; the
+# SVG plugins draw the teacher's journal's icon.
 packages=(cmake make g++ qt6-base-dev libgl-dev libqt6sql6-psql qt6-translations-l10n
-    fonts-liberation2 fonts-dejavu-core)
+    qt6-charts-dev libqt6opengl6-dev libqt6svg6 fonts-liberation2 fonts-dejavu-core)
 case "$mode" in
 test) packages+=(xvfb python3 python3-xlib poppler-utils postgresql-15
     lintian appstream desktop-file-utils dpkg-dev) ;;

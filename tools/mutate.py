@@ -44,12 +44,15 @@ import time
 from dataclasses import dataclass
 
 PRODUCTION = ["app", "coder", "foundation", "logic", "screens", "widgets", "workbench"]
-# Test programs run first for a mutant in a top-level folder; "*" is every other folder.
+# Test programs run first for a mutant in a folder or file; the longest path that holds the
+# mutant's file counts, "*" is every other folder.
 FIRST_TESTS = {
     "coder": ["tst_codermodel"],
     "logic": ["tst_logic"],
+    "logic/ClassSummary.cpp": ["tst_journalview"],
     "widgets": ["tst_widgets", "pictures"],
     "app": ["tst_report", "tst_classjournal", "tst_walk", "tst_commandline"],
+    "app/journal": ["tst_journalview", "pictures"],
     "*": ["pictures", "tst_screens", "tst_walk"],
 }
 # The build target of a test whose program has another name.
@@ -285,6 +288,12 @@ def generate(path, source):
     return mutants
 
 
+def first_tests(file):
+    """The tests FIRST_TESTS names for the longest folder or file path that holds `file`."""
+    holders = [p for p in FIRST_TESTS if file == p or file.startswith(p + "/")]
+    return FIRST_TESTS[max(holders, key=len)] if holders else FIRST_TESTS["*"]
+
+
 def select(mutants, sample=None, seed=0, only=None):
     if only:
         return [m for m in mutants if m.id in only]
@@ -416,7 +425,7 @@ class Tree:
         """killed, SURVIVED or does not build, and the tests that killed the mutant."""
         path = self.work / mutant.file
         original = path.read_bytes()
-        first = FIRST_TESTS.get(mutant.file.split("/")[0], FIRST_TESTS["*"])
+        first = first_tests(mutant.file)
         if not set(first) <= set(self.tests):
             first = self.tests
         rest = [t for t in self.tests if t not in first]

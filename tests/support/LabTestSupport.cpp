@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -103,14 +102,6 @@ QList<std::pair<QString, QString>> coderCells(const Coder::TCodingTrace& trace, 
 void setCoderState(const Coder::TCodingTrace& trace, int step) {
     for (const auto& [name, text] : coderCells(trace, step))
         control<QLineEdit>(Form6, qPrintable(name))->setText(text);
-}
-
-QString pdfText(const QString& path) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return QStringLiteral("pdftotext failed on ") + path;
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
 }
 
 QStringList journalLines(const ResultsJournal& journal) {

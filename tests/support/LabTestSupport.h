@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PdfText.h"
 #include "ScriptedDraws.h"
 
 #include "app/LabFrame.h"
@@ -78,8 +79,6 @@ void type(const QWidget* screen, const char* field, const QString& text);
 int darkest(QWidget* widget);
 double luminance(const QColor& c);
 
-// The text of a PDF as a reader sees it, blanks run together.
-QString pdfText(const QString& path);
 // The lines of a journal, and the last line's fields.
 QStringList journalLines(const ResultsJournal& journal);
 QStringList lastJournalEntry(const ResultsJournal& journal);

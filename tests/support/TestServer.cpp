@@ -43,16 +43,27 @@ bool makeJournal(const QString& database) {
     for (const char* name : {"PGHOST", "PGPORT", "PGUSER", "PGPASSWORD"})
         env.insert(QString::fromLatin1(name), variable(name));
     psql.setProcessEnvironment(env);
-    // Anew, then as the administrator makes it: the shipped SQL in the new database.
+    // The roles are the server's: every journal made before holds grants to them, so all go.
+    psql.start(QStringLiteral("psql"),
+               {"-At", "-d", "postgres", "-c",
+                "SELECT datname FROM pg_database WHERE datname NOT IN "
+                "('postgres', 'template0', 'template1')"});
+    psql.waitForFinished(60000);
+    QStringList journals = QString::fromUtf8(psql.readAllStandardOutput())
+                               .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!journals.contains(database))
+        journals << database;
+    QStringList statements;
+    for (const QString& journal : journals)
+        statements << QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(journal);
+    // Then as the administrator makes it: the shipped SQL in the new database.
+    statements << "DROP ROLE IF EXISTS lab_writer" << "DROP ROLE IF EXISTS lab_teacher"
+               << "DROP ROLE IF EXISTS lab_stranger"
+               << "CREATE ROLE lab_stranger LOGIN PASSWORD '" + kWriterPassword + "'"
+               << QStringLiteral("CREATE DATABASE \"%1\"").arg(database)
+               << QStringLiteral("\\connect \"%1\"").arg(database);
     QStringList args{"-q", "-v", "ON_ERROR_STOP=1", "-d", "postgres"};
-    for (const QString& sql :
-         {QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(database),
-          QStringLiteral("DROP ROLE IF EXISTS lab_writer"),
-          QStringLiteral("DROP ROLE IF EXISTS lab_teacher"),
-          QStringLiteral("DROP ROLE IF EXISTS lab_stranger"),
-          "CREATE ROLE lab_stranger LOGIN PASSWORD '" + kWriterPassword + "'",
-          QStringLiteral("CREATE DATABASE \"%1\"").arg(database),
-          QStringLiteral("\\connect \"%1\"").arg(database)})
+    for (const QString& sql : statements)
         args << QStringLiteral("-c") << sql;
     psql.start(QStringLiteral("psql"), args << "-v"
                                             << "writer_password=" + kWriterPassword << "-v"

@@ -15,7 +15,7 @@ int port();
 bool control(const char* mode);
 // A new class journal database with its two roles, from the shipped SQL, and a role that
 // may log in to the server but not to the journal (lab_stranger, the writer's password).
-// False when psql refused it.
+// The server's other databases go, for they hold grants to the roles. False when psql refused.
 bool makeJournal(const QString& database);
 // A connection as a role of the server, opened; `name` names it among the program's.
 QSqlDatabase connect(const QString& name, const QString& database, const QString& user,
