@@ -10,6 +10,14 @@
 
 #include <QGroupBox>
 
+namespace {
+
+// Edit1 is wide enough for a block's name, narrower for digits.
+constexpr int kWordWidth = 185;
+constexpr int kDigitsWidth = 73;
+
+} // namespace
+
 KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSize,
                                          const Layout& layout, const Knowledge::QuestionBank& bank)
     : LabScreen(caption, clientSize, Border::Fixed), test_(bank) {
@@ -59,20 +67,42 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     connect(RzURLLabel2, &LinkLabel::clicked, this, &KnowledgeTestScreen::RzURLLabel2Click);
 }
 
-const Knowledge::Question& KnowledgeTestScreen::putUp(int n) {
+void KnowledgeTestScreen::startRun() {
+    test_.start();
+    putUpQuestion(1);
+}
+
+void KnowledgeTestScreen::putUpQuestion(int n) {
+    LMDRadioGroup1->clearItems();
     LMDGroupBox1->setTitle(QStringLiteral("Вопрос ") + QString::number(n));
     RichEdit1->setAccessibleName(LMDGroupBox1->title());
     const Knowledge::Question& question = test_.putUp(n);
     RichEdit1->setText(toQString(question.text));
     for (const std::string& option : question.options)
         LMDRadioGroup1->addItem(toQString(option));
-    return question;
+    // Judged already: what was entered for the question before is not needed any more.
+    if (question.resetsNumber)
+        resetNumber();
+    if (question.emptiesText)
+        Edit1->clear();
+    // Last, as the fields' change handlers above would enable it.
+    enableAnswer(false);
+    Edit1->resize(question.kind == Knowledge::AnswerKind::Word ? kWordWidth : kDigitsWidth,
+                  Edit1->height());
 }
 
-void KnowledgeTestScreen::countResults() {
-    test_.countResults();
-    Label5->setText(toQString(Knowledge::rightAnswersText(test_.run())));
-    Label6->setText(toQString(Knowledge::wrongAnswersText(test_.run())));
+void KnowledgeTestScreen::showPhase(Phase phase) {
+    const bool asking = phase == Phase::Question;
+    const Knowledge::Question& question = test_.question();
+    const bool typed = question.kind == Knowledge::AnswerKind::Digits ||
+                       question.kind == Knowledge::AnswerKind::Word;
+    for (QWidget* frame : std::initializer_list<QWidget*>{LMDGroupBox1, LMDRadioGroup1, LMDButton1})
+        frame->setVisible(asking);
+    Edit1->setVisible(asking && typed);
+    Panel1->setVisible(asking && question.withUnit);
+    for (QWidget* result : std::initializer_list<QWidget*>{Label4, Label5, Label6, RzURLLabel2})
+        result->setVisible(phase == Phase::Results);
+    phaseShown(phase);
 }
 
 void KnowledgeTestScreen::enableAnswer(bool enabled) {
@@ -99,10 +129,14 @@ void KnowledgeTestScreen::LMDButton1Click() {
     const int judged = test_.run().QuestionNo - 1;
     if (judged < Knowledge::kQuestionCount) {
         putUpQuestion(judged + 1);
-    } else {
-        showResults();
-        Q_EMIT testFinished();
+        showPhase(Phase::Question);
+        return;
     }
+    test_.countResults();
+    Label5->setText(toQString(Knowledge::rightAnswersText(test_.run())));
+    Label6->setText(toQString(Knowledge::wrongAnswersText(test_.run())));
+    showPhase(Phase::Results);
+    Q_EMIT testFinished();
 }
 
 void KnowledgeTestScreen::RzURLLabel2Click() {

@@ -48,27 +48,22 @@ protected:
     KnowledgeTestScreen(const QString& caption, QSize clientSize, const Layout& layout,
                         const Knowledge::QuestionBank& bank);
 
-    // The number field's value, for a test that has one.
-    virtual std::optional<double> enteredNumber() const { return std::nullopt; }
-    // Puts up question n (2 to 10) after question n - 1 has been judged.
-    virtual void putUpQuestion(int n) = 0;
-    // Shows the summary after question 10 has been judged.
-    virtual void showResults() = 0;
+    // What the screen shows of a run: the intro test's instructions, a question, the results.
+    enum class Phase { Instructions, Question, Results };
+    // Shows the shared controls of a phase, the answer field of the question's own kind among
+    // them, and hides the others; then the test shows its own through phaseShown().
+    void showPhase(Phase phase);
+    virtual void phaseShown(Phase) {}
+    // A new run with question 1 put up, not yet shown.
+    void startRun();
 
-    // Caption "Вопрос n", the question's text and, for a choice, its options, none selected;
-    // the question is then the one the next answer is judged against.
-    const Knowledge::Question& putUp(int n);
-    // The two counts into Label5 and Label6.
-    void countResults();
+    // The number field, for the test that has one: its value, set back to 0 before a question
+    // that asks so.
+    virtual std::optional<double> enteredNumber() const { return std::nullopt; }
+    virtual void resetNumber() {}
 
     // Answer button rule: a selected option, a non-empty Edit1, any touch of a number.
     void enableAnswer(bool enabled);
-    void LMDRadioGroup1Click();
-    void Edit1Change();
-    void LMDButton1Click();
-    void RzURLLabel2Click();
-
-    Knowledge::KnowledgeTest test_;
 
     QGroupBox* LMDGroupBox1;
     ReadOnlyText* RichEdit1;
@@ -81,4 +76,15 @@ protected:
     Label* Label5;
     Label* Label6;
     LinkLabel* RzURLLabel2;
+
+private:
+    // Question n: its caption and text, its options, none selected, or its field at the width
+    // its answer needs and emptied when asked to; "Ответить" disabled.
+    void putUpQuestion(int n);
+    void LMDRadioGroup1Click();
+    void Edit1Change();
+    void LMDButton1Click();
+    void RzURLLabel2Click();
+
+    Knowledge::KnowledgeTest test_;
 };
