@@ -19,8 +19,9 @@ constexpr int kDigitsWidth = 73;
 } // namespace
 
 KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSize,
-                                         const Layout& layout, const Knowledge::QuestionBank& bank)
-    : LabScreen(caption, clientSize, Border::Fixed), test_(bank) {
+                                         const Layout& layout,
+                                         std::unique_ptr<const Knowledge::QuestionBank> bank)
+    : LabScreen(caption, clientSize, Border::Fixed), bank_(std::move(bank)), test_(*bank_) {
     LMDGroupBox1 =
         place(new QGroupBox(QStringLiteral("Вопрос 1"), this), "LMDGroupBox1", {8, 8, 561, 97});
     LMDGroupBox1->setFont(LabStyle::sans(11));
@@ -31,8 +32,8 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     const QString answer = QStringLiteral("Ответ");
     LMDRadioGroup1 = place(new RadioGroup(answer, this), "LMDRadioGroup1",
                            {layout.answerGroupLeft, 128, 561, 185});
-    LMDRadioGroup1->setFont(layout.answerCaptionFont);
-    LMDRadioGroup1->setItemFont(layout.optionFont);
+    LMDRadioGroup1->setFont(LabStyle::sans(layout.answerCaptionFont));
+    LMDRadioGroup1->setItemFont(LabStyle::sans(layout.optionFont));
     LMDRadioGroup1->setAccessibleName(answer);
 
     // Created after the answer frame, so the entry field and the unit beside it lie above
@@ -47,12 +48,12 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     LMDButton1 = makeButton(this, "LMDButton1", {240, 320, 89, 25}, QStringLiteral("Ответить"));
 
     Label4 = makeLabel(this, "Label4", layout.label4, QStringLiteral("По результатам теста у вас:"),
-                       layout.summaryFont);
+                       LabStyle::sans(layout.summaryFont));
     Label5 = makeLabel(this, "Label5", layout.label5, QStringLiteral("Правильных ответов:"),
-                       layout.summaryFont);
+                       LabStyle::sans(layout.summaryFont));
     Label6 = makeLabel(this, "Label6", layout.label6, QStringLiteral("Неправильных ответов:"),
-                       layout.summaryFont);
-    RzURLLabel2 = makeLink(this, "RzURLLabel2", {32, 328}, layout.repeatCaption);
+                       LabStyle::sans(layout.summaryFont));
+    RzURLLabel2 = makeLink(this, "RzURLLabel2", {32, 328}, layout.repeatCaption.toString());
 
     for (QWidget* hidden : {static_cast<QWidget*>(Edit1), Panel1, static_cast<QWidget*>(Label4),
                             static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),

@@ -4,8 +4,10 @@
 #include "foundation/LabScreen.h"
 #include "logic/KnowledgeTest.h"
 
-#include <QFont>
 #include <QPoint>
+#include <QStringView>
+
+#include <memory>
 
 class QGroupBox;
 class QLineEdit;
@@ -29,15 +31,14 @@ public:
     // The run on the screen, its results counted once it is finished.
     const Knowledge::TestRun& run() const { return test_.run(); }
 
-    // Where the two tests place or dress the shared controls differently.
+    // Where the two tests place or dress the shared controls differently; fonts by their
+    // character height in pixels.
     struct Layout {
         int questionTextTop;
         int answerGroupLeft;
-        QFont answerCaptionFont;
-        QFont optionFont;
-        QFont summaryFont;
+        int answerCaptionFont, optionFont, summaryFont;
         QPoint label4, label5, label6;
-        QString repeatCaption;
+        QStringView repeatCaption;
     };
 
 Q_SIGNALS:
@@ -46,7 +47,7 @@ Q_SIGNALS:
 
 protected:
     KnowledgeTestScreen(const QString& caption, QSize clientSize, const Layout& layout,
-                        const Knowledge::QuestionBank& bank);
+                        std::unique_ptr<const Knowledge::QuestionBank> bank);
 
     // What the screen shows of a run: the intro test's instructions, a question, the results.
     enum class Phase { Instructions, Question, Results };
@@ -86,5 +87,6 @@ private:
     void LMDButton1Click();
     void RzURLLabel2Click();
 
+    std::unique_ptr<const Knowledge::QuestionBank> bank_;
     Knowledge::KnowledgeTest test_;
 };

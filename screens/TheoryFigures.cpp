@@ -297,27 +297,24 @@ void drawDecisionTree(QPainter& painter) {
     }
 }
 
-} // namespace
-
-void paintFigure1(QPainter& painter) {
+// The parts in order, smoothed, the painter left as it was.
+void paintSmoothly(QPainter& painter, std::initializer_list<void (*)(QPainter&)> parts) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    drawFigure1Grid(painter);
-    drawFigure1Axes(painter);
-    drawCharacteristic(painter);
+    for (const auto part : parts)
+        part(painter);
     painter.restore();
 }
 
+} // namespace
+
+void paintFigure1(QPainter& painter) {
+    paintSmoothly(painter, {drawFigure1Grid, drawFigure1Axes, drawCharacteristic});
+}
+
 void paintTable1(QPainter& painter) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    drawTableRules(painter);
-    drawTableHeader(painter);
-    drawTableBody(painter);
-    drawDecisionTree(painter);
-    painter.restore();
+    paintSmoothly(painter, {drawTableRules, drawTableHeader, drawTableBody, drawDecisionTree});
 }
 
 } // namespace TheoryFigures

@@ -14,28 +14,21 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-const Knowledge::QuestionBank& introBank() {
-    static const Knowledge::IntroTestBank bank;
-    return bank;
-}
-
-KnowledgeTestScreen::Layout introLayout() {
-    return {.questionTextTop = 16,
-            .answerGroupLeft = 16,
-            .answerCaptionFont = LabStyle::sans(12),
-            .optionFont = LabStyle::sans(13),
-            .summaryFont = LabStyle::sans(13),
-            .label4 = {192, 104},
-            .label5 = {208, 152},
-            .label6 = {200, 176},
-            .repeatCaption = QStringLiteral("<< Повторить тест")};
-}
+constexpr KnowledgeTestScreen::Layout kIntroLayout{.questionTextTop = 16,
+                                                   .answerGroupLeft = 16,
+                                                   .answerCaptionFont = 12,
+                                                   .optionFont = 13,
+                                                   .summaryFont = 13,
+                                                   .label4 = {192, 104},
+                                                   .label5 = {208, 152},
+                                                   .label6 = {200, 176},
+                                                   .repeatCaption = u"<< Повторить тест"};
 
 } // namespace
 
 TForm4::TForm4()
-    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), introLayout(),
-                          introBank()) {
+    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), kIntroLayout,
+                          std::make_unique<Knowledge::IntroTestBank>()) {
     Label1 = makeLabel(
         this, "Label1", {40, 24},
         QStringLiteral("Вам будет задано 10 вопросов и вы должны ответить на них без ошибок. При"));

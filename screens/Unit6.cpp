@@ -129,32 +129,7 @@ void TForm6::RzURLLabel2Click() {
     Q_EMIT goBackRequested();
 }
 
-void TForm6::Edit14KeyDown(int) {
-    prompts_.registerRowTouched();
-    panel_.showPrompts(prompts_);
-}
-
-void TForm6::Edit14DblClick() {
-    prompts_.registerRowTouched();
-    panel_.showPrompts(prompts_);
-}
-
-void TForm6::Edit43KeyDown(int) {
-    prompts_.selectorRowTouched();
-    panel_.showPrompts(prompts_);
-}
-
-void TForm6::Edit43DblClick() {
-    prompts_.selectorRowTouched();
-    panel_.showPrompts(prompts_);
-}
-
-void TForm6::RxCalcEdit1KeyDown(int) {
-    prompts_.uetTouched();
-    panel_.showPrompts(prompts_);
-}
-
-void TForm6::Edit22KeyDown(int) {
-    prompts_.comparatorTouched();
+void TForm6::touched(void (Practice::Prompts::*touch)()) {
+    (prompts_.*touch)();
     panel_.showPrompts(prompts_);
 }

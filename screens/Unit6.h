@@ -48,13 +48,14 @@ private:
     void applyStepEffects(const Practice::StepEffects& effects);
     void finishRun();
 
-    // Entry prompts.
-    void Edit14KeyDown(int key);
-    void Edit14DblClick();
-    void Edit43KeyDown(int key);
-    void Edit43DblClick();
-    void RxCalcEdit1KeyDown(int key);
-    void Edit22KeyDown(int key);
+    // Entry prompts: what was touched, and the lamps and colours that follow.
+    void Edit14KeyDown(int) { touched(&Practice::Prompts::registerRowTouched); }
+    void Edit14DblClick() { touched(&Practice::Prompts::registerRowTouched); }
+    void Edit43KeyDown(int) { touched(&Practice::Prompts::selectorRowTouched); }
+    void Edit43DblClick() { touched(&Practice::Prompts::selectorRowTouched); }
+    void RxCalcEdit1KeyDown(int) { touched(&Practice::Prompts::uetTouched); }
+    void Edit22KeyDown(int) { touched(&Practice::Prompts::comparatorTouched); }
+    void touched(void (Practice::Prompts::*touch)());
 
     PracticePanel panel_;
     Label* Label1;

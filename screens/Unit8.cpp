@@ -14,28 +14,21 @@ TForm8* Form8 = nullptr;
 
 namespace {
 
-const Knowledge::QuestionBank& finalBank() {
-    static const Knowledge::FinalTestBank bank;
-    return bank;
-}
-
-KnowledgeTestScreen::Layout finalLayout() {
-    return {.questionTextTop = 24,
-            .answerGroupLeft = 8,
-            .answerCaptionFont = LabStyle::sans(11),
-            .optionFont = LabStyle::sans(11),
-            .summaryFont = LabStyle::sans(16),
-            .label4 = {180, 72},
-            .label5 = {200, 112},
-            .label6 = {185, 136},
-            .repeatCaption = QStringLiteral("Повторить тест")};
-}
+constexpr KnowledgeTestScreen::Layout kFinalLayout{.questionTextTop = 24,
+                                                   .answerGroupLeft = 8,
+                                                   .answerCaptionFont = 11,
+                                                   .optionFont = 11,
+                                                   .summaryFont = 16,
+                                                   .label4 = {180, 72},
+                                                   .label5 = {200, 112},
+                                                   .label6 = {185, 136},
+                                                   .repeatCaption = u"Повторить тест"};
 
 } // namespace
 
 TForm8::TForm8()
-    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout(),
-                          finalBank()) {
+    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), kFinalLayout,
+                          std::make_unique<Knowledge::FinalTestBank>()) {
     QPalette pal = palette();
     LabStyle::setEnabledColor(pal, QPalette::WindowText, Qt::black);
     setPalette(pal);
