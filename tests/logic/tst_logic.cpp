@@ -125,7 +125,6 @@ class TestLogic : public QObject {
 private Q_SLOTS:
     void checksInOrder();
     void coderStatePassesEveryStep();
-    void prompts_data();
     void prompts();
     void boundedRedraws();
     void banks();
@@ -166,21 +165,14 @@ void TestLogic::coderStatePassesEveryStep() {
             const std::vector<Check> checks = checksOf(trace, step);
             const QByteArray where = QStringLiteral("%1 step %2").arg(uaim).arg(step).toLatin1();
             Entries entries = coderState(trace, step);
-            const auto cellOf = [&entries, &trace](Cell cell, int index) -> std::string* {
-                const auto weight = std::size_t(weightIndex(index));
-                switch (cell) {
-                case Cell::Register:
-                    return &entries.registerCells[std::size_t(index - 1)];
-                case Cell::Generator:
-                    return &(trace.positive ? entries.gen2 : entries.gen1)[weight];
-                case Cell::Selector:
-                    return &entries.selector[weight];
-                case Cell::Comparator:
-                    return &entries.comparator;
-                case Cell::Uet:
-                    break;
-                }
-                return nullptr;
+            const auto cellOf = [&entries, &trace](Cell cell, int index) -> std::string& {
+                if (cell == Cell::Register || cell == Cell::Comparator)
+                    return index ? entries.registerCells[std::size_t(index - 1)]
+                                 : entries.comparator;
+                auto& row = cell == Cell::Selector ? entries.selector
+                            : trace.positive       ? entries.gen2
+                                                   : entries.gen1;
+                return row[std::size_t(weightIndex(index))];
             };
             const auto named = [&checks](Cell cell, int index) {
                 return std::any_of(checks.begin(), checks.end(), [&](const Check& c) {
@@ -189,11 +181,11 @@ void TestLogic::coderStatePassesEveryStep() {
             };
             for (int tact = 1; tact <= 8; ++tact) // strays in the cells not named
                 if (!named(Cell::Register, tact))
-                    *cellOf(Cell::Register, tact) = "1";
+                    cellOf(Cell::Register, tact) = "1";
             for (const int weight : kReferenceWeights)
                 for (const Cell row : {Cell::Generator, Cell::Selector})
                     if (!named(row, weight))
-                        *cellOf(row, weight) = "1";
+                        cellOf(row, weight) = "1";
             if (!named(Cell::Comparator, 0))
                 entries.comparator = "";
             if (!named(Cell::Uet, 0))
@@ -204,7 +196,7 @@ void TestLogic::coderStatePassesEveryStep() {
                 if (check.cell == Cell::Uet)
                     entries.uet = check.level == 0 ? -1.0 : -check.level;
                 else
-                    *cellOf(check.cell, check.index) = check.digit == '1' ? "0" : "1";
+                    cellOf(check.cell, check.index) = check.digit == '1' ? "0" : "1";
                 QCOMPARE(firstFailure(trace, step, entries).value_or("passed"), check.message);
                 entries = right;
             }
@@ -212,44 +204,21 @@ void TestLogic::coderStatePassesEveryStep() {
     }
 }
 
-void TestLogic::prompts_data() {
-    QTest::addColumn<QString>("touches"); // R the register row, S the selector row, U U эт, K the
-                                          // Comparator, in the order touched
-    QTest::addColumn<QString>("prompts");
-    const auto row = [](const char* name, const char* touches, const char* prompts) {
-        QTest::newRow(name) << QString(touches) << QString(prompts);
-    };
-    row("nothing touched yet", "", "1 none none");
-    row("in the suggested order", "RSUK", "234 entered entered");
-    row("register, then selector", "RS", "234 next none");
-    row("selector first", "S", "14 next none");
-    row("selector, then register", "SR", "24 next next");
-    row("selector twice, then register", "SSR", "24 next next");
-    row("register twice", "RR", "23 none none");
-    row("U эт first", "U", "1 entered next");
-    row("Comparator first", "K", "1 none entered");
-    row("Comparator, then U эт", "KU", "1 entered entered");
-    row("Comparator, then the rows", "KRS", "234 next entered");
-    row("U эт, then the rows", "URS", "234 entered next");
-}
-
-// Which lamps and colours point to the next entry within a step; what is typed plays no part.
+// Which lamps and colours point to the next entry within a step, as prompts.txt holds them:
+// the rows touched in order (R the register, S the selector, U U эт, K the Comparator), then
+// the lamps shown and how U эт and the Comparator are prompted. What is typed plays no part.
 void TestLogic::prompts() {
-    QFETCH(QString, touches);
-    QFETCH(QString, prompts);
-    Prompts shown;
-    for (const QChar touch : touches) {
-        if (touch == 'R')
-            shown.registerRowTouched();
-        else if (touch == 'S')
-            shown.selectorRowTouched();
-        else if (touch == 'U')
-            shown.uetTouched();
-        else
-            shown.comparatorTouched();
+    QStringList now;
+    for (const QStringList& row : Approved::rows("prompts", QStringLiteral("([RSUK-]+) → .*"))) {
+        Prompts shown;
+        for (const QChar touch : row[0])
+            if (const int at = QStringLiteral("RSUK").indexOf(touch); at >= 0)
+                (shown.*std::array{&Prompts::registerRowTouched, &Prompts::selectorRowTouched,
+                                   &Prompts::uetTouched, &Prompts::comparatorTouched}[at])();
+        now << row[0] + " → " + describe(shown);
     }
-    QCOMPARE(describe(shown), prompts);
-    QCOMPARE(describe(Prompts::allOff()), " none none"); // a finished run
+    now << "finished → " + describe(Prompts::allOff());
+    Approved::compare("prompts", now);
 }
 
 // Redraws avoid every earlier pick, yet a source that always repeats cannot hang a run: its draws

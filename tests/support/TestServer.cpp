@@ -97,9 +97,12 @@ void writeSettings(const QStringList& lines) {
 }
 
 QStringList writerSettings(const QString& database, const QString& password) {
-    return {QStringLiteral("[server]"), QStringLiteral("host=127.0.0.1"),
-            QStringLiteral("port=%1").arg(port()), QStringLiteral("database=") + database,
-            QStringLiteral("user=lab_writer"), QStringLiteral("password=") + password,
+    return {QStringLiteral("[server]"),
+            QStringLiteral("host=127.0.0.1"),
+            QStringLiteral("port=%1").arg(port()),
+            QStringLiteral("database=") + database,
+            QStringLiteral("user=lab_writer"),
+            QStringLiteral("password=") + password,
             QStringLiteral("connect_timeout=2")};
 }
 
