@@ -42,18 +42,15 @@ private Q_SLOTS:
 void TestWidgets::oneLineFieldTakesBreaksAsBlanks_data() {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("line break") << "Иванов\nИван"
-                                << "Иванов Иван";
-    QTest::newRow("windows line end") << "Иванов\r\n"
-                                      << "Иванов  ";
-    QTest::newRow("tab") << "\tИванов"
-                         << " Иванов";
-    QTest::newRow("line separator") << "Иванов\u2028Иван\u2029"
-                                    << "Иванов Иван ";
-    QTest::newRow("escape and delete") << "А\x1b\x7f\u0085Б"
-                                       << "А   Б";
-    QTest::newRow("plain") << "Иванов-Петров, Иван"
-                           << "Иванов-Петров, Иван";
+    const auto row = [](const char* name, const char* pasted, const char* shown) {
+        QTest::newRow(name) << QString::fromUtf8(pasted) << QString::fromUtf8(shown);
+    };
+    row("line break", "Иванов\nИван", "Иванов Иван");
+    row("windows line end", "Иванов\r\n", "Иванов  ");
+    row("tab", "\tИванов", " Иванов");
+    row("line separator", "Иванов\u2028Иван\u2029", "Иванов Иван ");
+    row("escape and delete", "А\x1b\x7f\u0085Б", "А   Б");
+    row("plain", "Иванов-Петров, Иван", "Иванов-Петров, Иван");
 }
 
 void TestWidgets::oneLineFieldTakesBreaksAsBlanks() {
