@@ -3,7 +3,6 @@
 
 #include "foundation/LabStyle.h"
 #include "widgets/DigitCell.h"
-#include "widgets/Label.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/NumericField.h"
 #include "widgets/OneLineValidator.h"
@@ -31,7 +30,6 @@ private Q_SLOTS:
     void digitCell();
     void linkLabel_data();
     void linkLabel();
-    void labelGrowsToItsText();
     void radioGroup();
     void readOnlyTextHasNoCaretUntilMoved();
     void oneLineFieldTakesBreaksAsBlanks_data();
@@ -140,15 +138,6 @@ void TestWidgets::linkLabel() {
         QTest::keyClick(link, Qt::Key(key));
     }
     QCOMPARE(spy.count(), clicked ? 1 : 0);
-}
-
-void TestWidgets::labelGrowsToItsText() {
-    Label label(QStringLiteral("0"), LabStyle::sans(13), nullptr);
-    label.setText(QStringLiteral("-1024"));
-    label.show();
-    QCOMPARE(label.width(), label.sizeHint().width());
-    label.setText(QStringLiteral("-1024 -1024"));
-    QCOMPARE(label.width(), label.sizeHint().width());
 }
 
 void TestWidgets::radioGroup() {
