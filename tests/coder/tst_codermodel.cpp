@@ -7,14 +7,10 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 
 using namespace Coder;
 
 namespace {
-
-constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();
 
 // "1 110 1111": P, X Y Z, A B C D.
 QString codeText(std::uint8_t code) {
@@ -106,11 +102,8 @@ void TestCoderModel::workedExamples() {
 void TestCoderModel::propertiesOverTheRange() {
     for (std::int32_t uaim = -2100; uaim <= 2100; ++uaim)
         QVERIFY2(!brokenProperty(uaim), qPrintable(QString::number(uaim)));
-    for (const std::int32_t uaim : {kMin32, kMin32 + 1, kMax32, 65536, -100000})
+    for (const std::int32_t uaim : {INT32_MIN, INT32_MIN + 1, INT32_MAX, 65536, -100000})
         QVERIFY2(!brokenProperty(uaim), qPrintable(QString::number(uaim)));
-    // Polarity picks P alone: a value and its negative share the rest of the code word.
-    for (std::int32_t uaim = 1; uaim <= 2100; ++uaim)
-        QCOMPARE(BuildCodingTrace(uaim).codeWord, BuildCodingTrace(-uaim).codeWord | 0x80);
 }
 
 QTEST_APPLESS_MAIN(TestCoderModel)

@@ -150,13 +150,14 @@ void TestWidgets::radioGroup() {
     for (const char* option : {"a", "b", "c"})
         group->addItem(QString::fromLatin1(option));
     window.show();
-    QCOMPARE(group->itemIndex(), -1); // none selected after filling
+    QTest::mouseClick(group, Qt::LeftButton, {}, {350, 150}); // beside the options
+    QVERIFY(group->itemIndex() == -1 && clicks.count() == 1); // none selected after filling
     const auto clickText = [group](int option, Qt::MouseButton button) {
         QTest::mouseClick(group->findChild<QWidget*>(QString("optionText%1").arg(option)), button);
     };
     clickText(2, Qt::LeftButton);
     QCOMPARE(group->selectedText(), "b");
-    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.count(), 2);
     clickText(3, Qt::RightButton); // only the left button selects
     QCOMPARE(group->selectedText(), "b");
     clickText(1, Qt::LeftButton);
@@ -171,11 +172,12 @@ void TestWidgets::radioGroup() {
     QVERIFY(group->count() == 0 && group->selectedText().isEmpty());
 }
 
-// A question comes up without a caret against its last digit; a reader who moves through
-// the text by keyboard gets one, and Tab only passes by.
+// A text to read, select and not change. A question comes up without a caret against its last
+// digit; a reader who moves through the text by keyboard gets one, and Tab only passes by.
 void TestWidgets::readOnlyTextHasNoCaretUntilMoved() {
     ReadOnlyText text(LabStyle::sans(13), Qt::white, nullptr);
     text.setText(QStringLiteral("Разрядность кода m=11"));
+    QVERIFY(text.isReadOnly() && text.textInteractionFlags() & Qt::TextSelectableByMouse);
     QCOMPARE(text.textCursor().position(), 0);
     QCOMPARE(text.cursorWidth(), 0);
     QTest::keyClick(&text, Qt::Key_Tab);
