@@ -53,10 +53,7 @@ PracticePanel::PracticePanel(QWidget* screen) : SchematicPanel(screen) {
     uetField_->setAccessibleName(QStringLiteral("U эт"));
     buildStepButton("LMDButton1", {264, 488, 75, 25}, QStringLiteral("Далее >>"));
 
-    for (const QList<DigitCell*>& cells : rows_)
-        for (DigitCell* cell : cells)
-            cell->raise();
-    for (DigitCell* cell : register_)
+    for (DigitCell* cell : rowCells())
         cell->raise();
     comparator_->raise();
     uetField_->raise();
@@ -144,21 +141,22 @@ void PracticePanel::showPrompts(const Practice::Prompts& prompts) {
     comparator_->setBackground(colourOf(prompts.comparator));
 }
 
-void PracticePanel::resetForNewRun() {
+void PracticePanel::showParts(bool shown) {
     for (QWidget* part : std::initializer_list<QWidget*>{picture_, statusLine_, uaimField_,
                                                          uetField_, comparator_, stepButton_})
-        part->show();
+        part->setVisible(shown);
+}
+
+void PracticePanel::resetForNewRun() {
+    showParts(true);
     comparator_->setText(QStringLiteral("0"));
     uetField_->setValue(0);
     clearCells();
 }
 
 void PracticePanel::hideSchematic() {
-    for (QWidget* part : std::initializer_list<QWidget*>{picture_, statusLine_, uaimField_,
-                                                         uetField_, comparator_, stepButton_})
-        part->hide();
+    showParts(false);
     showSwitches(false, false);
-    for (const QList<DigitCell*>& cells : {rows_[0], rows_[1], rows_[2], register_})
-        for (DigitCell* cell : cells)
-            cell->hide();
+    for (DigitCell* cell : rowCells())
+        cell->hide();
 }

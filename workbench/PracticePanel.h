@@ -33,6 +33,9 @@ public:
     void hideSchematic();
 
 private:
+    // What a run shows besides the cells and the switches: the picture, the status line, the
+    // Uаим field, U эт, the Comparator and "Далее >>".
+    void showParts(bool shown);
     void buildLamps();
     void wireMirrorRule();
     void setTabOrder();

@@ -182,11 +182,9 @@ template <typename Cell> void SchematicPanel<Cell>::showSwitches(bool open, bool
 }
 
 template <typename Cell> void SchematicPanel<Cell>::clearCells() {
-    for (const QList<Cell*>& cells : {rows_[0], rows_[1], rows_[2], register_}) {
-        for (Cell* cell : cells) {
-            cell->setText(QStringLiteral("0"));
-            cell->show();
-        }
+    for (Cell* cell : rowCells()) {
+        cell->setText(QStringLiteral("0"));
+        cell->show();
     }
     showSwitches(true, false);
 }

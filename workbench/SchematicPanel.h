@@ -48,7 +48,9 @@ protected:
     void buildCells();
     void buildStepButton(const char* name, const QRect& geometry, const QString& caption);
 
-    // Every cell of the three rows and the register at "0" and shown, both switches open.
+    // The cells of the three rows and the register.
+    QList<Cell*> rowCells() const { return rows_[0] + rows_[1] + rows_[2] + register_; }
+    // Every one of them at "0" and shown, both switches open.
     void clearCells();
     // Open and closed switches of Gen1 and Gen2, shown or hidden.
     void showSwitches(bool open, bool closed);
