@@ -3,6 +3,7 @@
 
 #include "app/store/SafeFile.h"
 #include "foundation/LabStyle.h"
+#include "foundation/LabTitle.h"
 #include "foundation/Utf8Text.h"
 #include "logic/FinalTestBank.h"
 
@@ -66,8 +67,8 @@ void paint(QPainter& painter, const QRect& page, const Record::LabResult& result
     const QFont heading = pointFont(12, true);
     painter.setPen(Qt::black);
     Column column(painter, page);
-    column.line(QStringLiteral("Лабораторно-практическое занятие"), title);
-    column.line(QStringLiteral("\"Изучение работы нелинейного кодера\""), title);
+    column.line(LabTitle::kOccupation.toString(), title);
+    column.line(LabTitle::kTopic.toString(), title);
     column.gap(text);
     const QDateTime when =
         QDateTime::fromString(toQString(result.finishedAt), QStringLiteral("yyyy-MM-dd HH:mm:ss"));

@@ -184,8 +184,8 @@ StepEffects effectsOf(int step) {
                                       : TactSteps::status(TactSteps::isStart(step + 1),
                                                           TactSteps::tactOf(step + 1));
     effects.comparatorShown = !effects.finished && !TactSteps::isStart(step);
-    effects.closeSwitch = step == 1 || step == 2;
-    effects.polarityRowAlone = step == 1;
+    // Once: nothing opens the switch again before the run is over.
+    effects.showsPolarity = step == 1;
     effects.clearSegmentBit = step == 2;
     return effects;
 }

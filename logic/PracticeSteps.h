@@ -53,12 +53,11 @@ std::optional<std::string_view> firstFailure(const Coder::TCodingTrace& trace, i
 
 // What a passed step changes on the screen.
 struct StepEffects {
-    std::string status;    // the status line: the step to be entered next
-    bool comparatorShown;  // the Comparator cell is there while a tact's start is entered
-    bool closeSwitch;      // the switch of the value's generator closes (steps 1 and 2)
-    bool polarityRowAlone; // that generator's row alone stays shown (step 1)
-    bool clearSegmentBit;  // register cell X goes back to "0" (step 2)
-    bool finished;         // the run is over (step 16)
+    std::string status;   // the status line: the step to be entered next
+    bool comparatorShown; // the Comparator cell is there while a tact's start is entered
+    bool showsPolarity;   // the value's generator switched in, its row alone shown (step 1)
+    bool clearSegmentBit; // register cell X goes back to "0" (step 2)
+    bool finished;        // the run is over (step 16)
 };
 StepEffects effectsOf(int step);
 

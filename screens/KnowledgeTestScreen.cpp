@@ -10,9 +10,18 @@
 
 #include <QGroupBox>
 
+namespace {
+
+// Edit1 is wide enough for a block's name, narrower for digits.
+constexpr int kWordWidth = 185;
+constexpr int kDigitsWidth = 73;
+
+} // namespace
+
 KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSize,
-                                         const Layout& layout, const Knowledge::QuestionBank& bank)
-    : LabScreen(caption, clientSize, Border::Fixed), test_(bank) {
+                                         const Layout& layout,
+                                         std::unique_ptr<const Knowledge::QuestionBank> bank)
+    : LabScreen(caption, clientSize, Border::Fixed), bank_(std::move(bank)), test_(*bank_) {
     LMDGroupBox1 =
         place(new QGroupBox(QStringLiteral("Вопрос 1"), this), "LMDGroupBox1", {8, 8, 561, 97});
     LMDGroupBox1->setFont(LabStyle::sans(11));
@@ -23,8 +32,8 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     const QString answer = QStringLiteral("Ответ");
     LMDRadioGroup1 = place(new RadioGroup(answer, this), "LMDRadioGroup1",
                            {layout.answerGroupLeft, 128, 561, 185});
-    LMDRadioGroup1->setFont(layout.answerCaptionFont);
-    LMDRadioGroup1->setItemFont(layout.optionFont);
+    LMDRadioGroup1->setFont(LabStyle::sans(layout.answerCaptionFont));
+    LMDRadioGroup1->setItemFont(LabStyle::sans(layout.optionFont));
     LMDRadioGroup1->setAccessibleName(answer);
 
     // Created after the answer frame, so the entry field and the unit beside it lie above
@@ -39,12 +48,12 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     LMDButton1 = makeButton(this, "LMDButton1", {240, 320, 89, 25}, QStringLiteral("Ответить"));
 
     Label4 = makeLabel(this, "Label4", layout.label4, QStringLiteral("По результатам теста у вас:"),
-                       layout.summaryFont);
+                       LabStyle::sans(layout.summaryFont));
     Label5 = makeLabel(this, "Label5", layout.label5, QStringLiteral("Правильных ответов:"),
-                       layout.summaryFont);
+                       LabStyle::sans(layout.summaryFont));
     Label6 = makeLabel(this, "Label6", layout.label6, QStringLiteral("Неправильных ответов:"),
-                       layout.summaryFont);
-    RzURLLabel2 = makeLink(this, "RzURLLabel2", {32, 328}, layout.repeatCaption);
+                       LabStyle::sans(layout.summaryFont));
+    RzURLLabel2 = makeLink(this, "RzURLLabel2", {32, 328}, layout.repeatCaption.toString());
 
     for (QWidget* hidden : {static_cast<QWidget*>(Edit1), Panel1, static_cast<QWidget*>(Label4),
                             static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
@@ -59,20 +68,42 @@ KnowledgeTestScreen::KnowledgeTestScreen(const QString& caption, QSize clientSiz
     connect(RzURLLabel2, &LinkLabel::clicked, this, &KnowledgeTestScreen::RzURLLabel2Click);
 }
 
-const Knowledge::Question& KnowledgeTestScreen::putUp(int n) {
+void KnowledgeTestScreen::startRun() {
+    test_.start();
+    putUpQuestion(1);
+}
+
+void KnowledgeTestScreen::putUpQuestion(int n) {
+    LMDRadioGroup1->clearItems();
     LMDGroupBox1->setTitle(QStringLiteral("Вопрос ") + QString::number(n));
     RichEdit1->setAccessibleName(LMDGroupBox1->title());
     const Knowledge::Question& question = test_.putUp(n);
     RichEdit1->setText(toQString(question.text));
     for (const std::string& option : question.options)
         LMDRadioGroup1->addItem(toQString(option));
-    return question;
+    // Judged already: what was entered for the question before is not needed any more.
+    if (question.resetsNumber)
+        resetNumber();
+    if (question.emptiesText)
+        Edit1->clear();
+    // Last, as the fields' change handlers above would enable it.
+    enableAnswer(false);
+    Edit1->resize(question.kind == Knowledge::AnswerKind::Word ? kWordWidth : kDigitsWidth,
+                  Edit1->height());
 }
 
-void KnowledgeTestScreen::countResults() {
-    test_.countResults();
-    Label5->setText(toQString(Knowledge::rightAnswersText(test_.run())));
-    Label6->setText(toQString(Knowledge::wrongAnswersText(test_.run())));
+void KnowledgeTestScreen::showPhase(Phase phase) {
+    const bool asking = phase == Phase::Question;
+    const Knowledge::Question& question = test_.question();
+    const bool typed = question.kind == Knowledge::AnswerKind::Digits ||
+                       question.kind == Knowledge::AnswerKind::Word;
+    for (QWidget* frame : std::initializer_list<QWidget*>{LMDGroupBox1, LMDRadioGroup1, LMDButton1})
+        frame->setVisible(asking);
+    Edit1->setVisible(asking && typed);
+    Panel1->setVisible(asking && question.withUnit);
+    for (QWidget* result : std::initializer_list<QWidget*>{Label4, Label5, Label6, RzURLLabel2})
+        result->setVisible(phase == Phase::Results);
+    phaseShown(phase);
 }
 
 void KnowledgeTestScreen::enableAnswer(bool enabled) {
@@ -99,10 +130,14 @@ void KnowledgeTestScreen::LMDButton1Click() {
     const int judged = test_.run().QuestionNo - 1;
     if (judged < Knowledge::kQuestionCount) {
         putUpQuestion(judged + 1);
-    } else {
-        showResults();
-        Q_EMIT testFinished();
+        showPhase(Phase::Question);
+        return;
     }
+    test_.countResults();
+    Label5->setText(toQString(Knowledge::rightAnswersText(test_.run())));
+    Label6->setText(toQString(Knowledge::wrongAnswersText(test_.run())));
+    showPhase(Phase::Results);
+    Q_EMIT testFinished();
 }
 
 void KnowledgeTestScreen::RzURLLabel2Click() {

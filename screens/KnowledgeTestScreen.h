@@ -4,8 +4,10 @@
 #include "foundation/LabScreen.h"
 #include "logic/KnowledgeTest.h"
 
-#include <QFont>
 #include <QPoint>
+#include <QStringView>
+
+#include <memory>
 
 class QGroupBox;
 class QLineEdit;
@@ -29,15 +31,14 @@ public:
     // The run on the screen, its results counted once it is finished.
     const Knowledge::TestRun& run() const { return test_.run(); }
 
-    // Where the two tests place or dress the shared controls differently.
+    // Where the two tests place or dress the shared controls differently; fonts by their
+    // character height in pixels.
     struct Layout {
         int questionTextTop;
         int answerGroupLeft;
-        QFont answerCaptionFont;
-        QFont optionFont;
-        QFont summaryFont;
+        int answerCaptionFont, optionFont, summaryFont;
         QPoint label4, label5, label6;
-        QString repeatCaption;
+        QStringView repeatCaption;
     };
 
 Q_SIGNALS:
@@ -46,29 +47,24 @@ Q_SIGNALS:
 
 protected:
     KnowledgeTestScreen(const QString& caption, QSize clientSize, const Layout& layout,
-                        const Knowledge::QuestionBank& bank);
+                        std::unique_ptr<const Knowledge::QuestionBank> bank);
 
-    // The number field's value, for a test that has one.
+    // What the screen shows of a run: the intro test's instructions, a question, the results.
+    enum class Phase { Instructions, Question, Results };
+    // Shows the shared controls of a phase, the answer field of the question's own kind among
+    // them, and hides the others; then the test shows its own through phaseShown().
+    void showPhase(Phase phase);
+    virtual void phaseShown(Phase) {}
+    // A new run with question 1 put up, not yet shown.
+    void startRun();
+
+    // The number field, for the test that has one: its value, set back to 0 before a question
+    // that asks so.
     virtual std::optional<double> enteredNumber() const { return std::nullopt; }
-    // Puts up question n (2 to 10) after question n - 1 has been judged.
-    virtual void putUpQuestion(int n) = 0;
-    // Shows the summary after question 10 has been judged.
-    virtual void showResults() = 0;
-
-    // Caption "Вопрос n", the question's text and, for a choice, its options, none selected;
-    // the question is then the one the next answer is judged against.
-    const Knowledge::Question& putUp(int n);
-    // The two counts into Label5 and Label6.
-    void countResults();
+    virtual void resetNumber() {}
 
     // Answer button rule: a selected option, a non-empty Edit1, any touch of a number.
     void enableAnswer(bool enabled);
-    void LMDRadioGroup1Click();
-    void Edit1Change();
-    void LMDButton1Click();
-    void RzURLLabel2Click();
-
-    Knowledge::KnowledgeTest test_;
 
     QGroupBox* LMDGroupBox1;
     ReadOnlyText* RichEdit1;
@@ -81,4 +77,16 @@ protected:
     Label* Label5;
     Label* Label6;
     LinkLabel* RzURLLabel2;
+
+private:
+    // Question n: its caption and text, its options, none selected, or its field at the width
+    // its answer needs and emptied when asked to; "Ответить" disabled.
+    void putUpQuestion(int n);
+    void LMDRadioGroup1Click();
+    void Edit1Change();
+    void LMDButton1Click();
+    void RzURLLabel2Click();
+
+    std::unique_ptr<const Knowledge::QuestionBank> bank_;
+    Knowledge::KnowledgeTest test_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/TheoryFigures.h"
 
+#include "coder/CoderModel.h"
 #include "foundation/LabStyle.h"
 
 #include <QFontMetricsF>
@@ -233,32 +234,30 @@ void drawTableHeader(QPainter& painter) {
     step.draw(painter, {columnCentre(6) - step.width() / 2, 29});
 }
 
+// The rows are the coder's segments, the highest first; the boundary between two rows is the
+// base of the higher one.
+const Coder::Segment& segmentInRow(int row) {
+    return Coder::kSegments[std::size_t(7 - row)];
+}
+
+QString boundaryText(int boundary) {
+    return QString::number(segmentInRow(boundary - 1).base);
+}
+
 void drawTableBody(QPainter& painter) {
-    static const std::array<const char*, 7> kBoundaries{"1024", "512", "256", "128",
-                                                        "64",   "32",  "16"};
-    struct Row {
-        const char* digits;
-        const char* base;
-        const char* step;
-    };
-    static const std::array<Row, 8> kRows{{{"111", "1024", "64Δ"},
-                                           {"110", "512", "32Δ"},
-                                           {"101", "256", "16Δ"},
-                                           {"100", "128", "8Δ"},
-                                           {"011", "64", "4Δ"},
-                                           {"010", "32", "2Δ"},
-                                           {"001", "16", "Δ"},
-                                           {"000", "0", "Δ"}}};
     painter.setPen(Qt::black);
     painter.setFont(LabStyle::sans(13));
     for (int boundary = 1; boundary < 8; ++boundary)
-        drawCentred(painter, {kColumnEdge[0] + 36, boundaryY(boundary)},
-                    QString::fromUtf8(kBoundaries[boundary - 1]));
+        drawCentred(painter, {kColumnEdge[0] + 36, boundaryY(boundary)}, boundaryText(boundary));
     for (int row = 0; row < 8; ++row) {
+        const Coder::Segment& segment = segmentInRow(row);
         const qreal y = boundaryY(row) + kRowHeight / 2;
-        drawCentred(painter, {columnCentre(4), y}, QString::fromUtf8(kRows[row].digits));
-        drawCentred(painter, {columnCentre(5), y}, QString::fromUtf8(kRows[row].base));
-        drawCentred(painter, {columnCentre(6), y}, QString::fromUtf8(kRows[row].step));
+        drawCentred(painter, {columnCentre(4), y},
+                    QString::number(7 - row, 2).rightJustified(3, QLatin1Char('0')));
+        drawCentred(painter, {columnCentre(5), y}, QString::number(segment.base));
+        drawCentred(painter, {columnCentre(6), y},
+                    (segment.step > 1 ? QString::number(segment.step) : QString()) +
+                        QStringLiteral("Δ"));
     }
 }
 
@@ -271,15 +270,13 @@ void drawDecisionTree(QPainter& painter) {
     };
     static constexpr std::array<Node, 7> kNodes{
         {{1, 4}, {2, 2}, {2, 6}, {3, 1}, {3, 3}, {3, 5}, {3, 7}}};
-    static const std::array<const char*, 8> kValues{"",    "1024", "512", "256",
-                                                    "128", "64",   "32",  "16"};
     constexpr qreal radius = 16;
     painter.setPen(QPen(Qt::black, 1.2));
     painter.setFont(LabStyle::sans(11));
     for (const Node& node : kNodes) {
         const QPointF centre(columnCentre(node.column) - 6, boundaryY(node.boundary));
         painter.setBrush(Qt::white);
-        drawCircled(painter, centre, radius, QString::fromUtf8(kValues[node.boundary]));
+        drawCircled(painter, centre, radius, boundaryText(node.boundary));
         painter.setBrush(Qt::NoBrush);
         const bool last = node.column == 3;
         const int reach = 4 >> node.column; // boundaries between this tact and the next
@@ -300,27 +297,24 @@ void drawDecisionTree(QPainter& painter) {
     }
 }
 
-} // namespace
-
-void paintFigure1(QPainter& painter) {
+// The parts in order, smoothed, the painter left as it was.
+void paintSmoothly(QPainter& painter, std::initializer_list<void (*)(QPainter&)> parts) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    drawFigure1Grid(painter);
-    drawFigure1Axes(painter);
-    drawCharacteristic(painter);
+    for (const auto part : parts)
+        part(painter);
     painter.restore();
 }
 
+} // namespace
+
+void paintFigure1(QPainter& painter) {
+    paintSmoothly(painter, {drawFigure1Grid, drawFigure1Axes, drawCharacteristic});
+}
+
 void paintTable1(QPainter& painter) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    drawTableRules(painter);
-    drawTableHeader(painter);
-    drawTableBody(painter);
-    drawDecisionTree(painter);
-    painter.restore();
+    paintSmoothly(painter, {drawTableRules, drawTableHeader, drawTableBody, drawDecisionTree});
 }
 
 } // namespace TheoryFigures

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "screens/Unit1.h"
 
+#include "foundation/LabTitle.h"
 #include "widgets/Controls.h"
 
 TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr QStringView kTopic = u"\"Изучение работы нелинейного кодера\"";
-constexpr QStringView kOccupation = u"Лабораторно-практическое занятие";
+using LabTitle::kOccupation;
+using LabTitle::kTopic;
 
 // A title line in the fixed box it shares with its shadow. The shadow is white on an opaque
 // button face and goes first, so the dark line drawn next, two pixels to the left, covers

@@ -23,6 +23,7 @@ static void registerTheoryResources() {
 namespace {
 
 constexpr int kColumnWidth = 570;
+constexpr int kFigure2Covered = 53;
 
 QString loadTheoryText(const QString& name) {
     static const bool registered = (registerTheoryResources(), true);
@@ -71,37 +72,51 @@ TForm3::TForm3() : LabScreen(QStringLiteral("Просмотр теории"), QS
 
     auto* column = new QWidget;
     column->setObjectName(QStringLiteral("ScrollBox1Column"));
-    column->setFixedSize(kColumnWidth, kContentHeight);
     column->setPalette(white);
     column->setAutoFillBackground(true);
 
-    // Created in content order, so the last text block lies over the foot of Figure 2.
-    RzRichEdit1 = makeTextBlock(column, "RzRichEdit1", {0, 0, kColumnWidth, 735},
+    // The blocks in content order, each below the one before, and created so: the last text
+    // block, which begins kFigure2Covered pixels above the end of Figure 2's box, lies over
+    // the figure's foot.
+    int end = 0;
+    const auto below = [&end](int height, int left = 0, int width = kColumnWidth) {
+        end += height;
+        return QRect(left, end - height, width, height);
+    };
+    RzRichEdit1 = makeTextBlock(column, "RzRichEdit1", below(735),
                                 QStringLiteral("Краткая теория. Кодирование"));
-    Image1 = makeFigure(column, "Image1", {0, 735, kColumnWidth, 325}, TheoryFigures::kFigure1Size,
+    Image1 = makeFigure(column, "Image1", below(325), TheoryFigures::kFigure1Size,
                         TheoryFigures::paintFigure1, QStringLiteral("Рисунок 1"),
                         QStringLiteral("Сегментированная характеристика компрессии типа А=87,6: "
                                        "ломаная из восьми сегментов, шаг удваивается от "
                                        "сегмента к сегменту"));
-    RzRichEdit11 = makeTextBlock(column, "RzRichEdit11", {0, 1060, kColumnWidth, 754},
+    RzRichEdit11 = makeTextBlock(column, "RzRichEdit11", below(754),
                                  QStringLiteral("Сегментированная характеристика компрессии"));
-    Image2 = makeFigure(column, "Image2", {0, 1814, kColumnWidth, 275}, TheoryFigures::kTable1Size,
+    Image2 = makeFigure(column, "Image2", below(275), TheoryFigures::kTable1Size,
                         TheoryFigures::paintTable1, QStringLiteral("Таблица 1"),
                         QStringLiteral("Выбор основного эталона в тактах 2, 3 и 4: разряды "
                                        "сегмента, основной эталон и шаг квантования"));
-    RzRichEdit2 = makeTextBlock(column, "RzRichEdit2", {0, 2089, kColumnWidth, 209},
+    RzRichEdit2 = makeTextBlock(column, "RzRichEdit2", below(209),
                                 QStringLiteral("Алгоритм выбора основных эталонов"));
-    Image3 = makeFigure(column, "Image3", {0, 2298, kColumnWidth, 406}, Schematic::kFigure2Size,
-                        Schematic::paintFigure2, QStringLiteral("Рисунок 2"),
-                        QStringLiteral("Нелинейный кодер взвешивающего типа: компаратор, "
-                                       "генераторы эталонов, блок коммутации эталонов, блок "
-                                       "выбора сегмента, цифровой регистр, преобразователь "
-                                       "кода"));
-    RzRichEdit3 = makeTextBlock(column, "RzRichEdit3", {0, 2651, 567, 480},
+    const QRect figure2 = below(406);
+    end -= kFigure2Covered;
+    // Centred in its box, the figure shows its rows down to the text's top.
+    const int shownRows =
+        end - figure2.top() - (figure2.height() - Schematic::kFigure2Size.height()) / 2;
+    Image3 = makeFigure(
+        column, "Image3", figure2, Schematic::kFigure2Size,
+        [shownRows](QPainter& painter) { Schematic::paintFigure2(painter, shownRows); },
+        QStringLiteral("Рисунок 2"),
+        QStringLiteral("Нелинейный кодер взвешивающего типа: компаратор, "
+                       "генераторы эталонов, блок коммутации эталонов, блок "
+                       "выбора сегмента, цифровой регистр, преобразователь "
+                       "кода"));
+    RzRichEdit3 = makeTextBlock(column, "RzRichEdit3", below(480, 0, 567),
                                 QStringLiteral("Нелинейный кодер взвешивающего типа"));
-    RzURLLabel1 = makeLink(column, "RzURLLabel1", {176, 3131},
+    RzURLLabel1 = makeLink(column, "RzURLLabel1", below(27).topLeft() + QPoint(176, 0),
                            QStringLiteral("Перейти к вводному тесту >>"), LabStyle::verdana(13));
     RzURLLabel1->setFixedSize(209, 27);
+    column->setFixedSize(kColumnWidth, end);
     ScrollBox1->setWidget(column);
 
     setTabOrder(RzRichEdit1, RzRichEdit11);
@@ -139,6 +154,8 @@ void TForm3::openAtTheEnd() {
         return;
     opened_ = true;
     ScrollBox1->verticalScrollBar()->setValue(kStoredScrollTop);
+    // The student's eye is on the link at the end: Enter or Space follows it at once.
+    RzURLLabel1->setFocus();
 }
 
 void TForm3::FormActivate() {

@@ -16,7 +16,6 @@ public:
 
     // Where the column stands when the reader first opens: its very end, with the link.
     static constexpr int kStoredScrollTop = 2721;
-    static constexpr int kContentHeight = 3158;
 
 protected:
     void FormActivate() override;

@@ -14,28 +14,21 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-const Knowledge::QuestionBank& introBank() {
-    static const Knowledge::IntroTestBank bank;
-    return bank;
-}
-
-KnowledgeTestScreen::Layout introLayout() {
-    return {.questionTextTop = 16,
-            .answerGroupLeft = 16,
-            .answerCaptionFont = LabStyle::sans(12),
-            .optionFont = LabStyle::sans(13),
-            .summaryFont = LabStyle::sans(13),
-            .label4 = {192, 104},
-            .label5 = {208, 152},
-            .label6 = {200, 176},
-            .repeatCaption = QStringLiteral("<< Повторить тест")};
-}
+constexpr KnowledgeTestScreen::Layout kIntroLayout{.questionTextTop = 16,
+                                                   .answerGroupLeft = 16,
+                                                   .answerCaptionFont = 12,
+                                                   .optionFont = 13,
+                                                   .summaryFont = 13,
+                                                   .label4 = {192, 104},
+                                                   .label5 = {208, 152},
+                                                   .label6 = {200, 176},
+                                                   .repeatCaption = u"<< Повторить тест"};
 
 } // namespace
 
 TForm4::TForm4()
-    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), introLayout(),
-                          introBank()) {
+    : KnowledgeTestScreen(QStringLiteral("Вводный тест"), QSize(578, 358), kIntroLayout,
+                          std::make_unique<Knowledge::IntroTestBank>()) {
     Label1 = makeLabel(
         this, "Label1", {40, 24},
         QStringLiteral("Вам будет задано 10 вопросов и вы должны ответить на них без ошибок. При"));
@@ -67,79 +60,33 @@ TForm4::TForm4()
 }
 
 void TForm4::FormShow() {
-    test_.start();
-
-    RxCalcEdit1->hide();
-    Edit1->hide();
-    LMDRadioGroup1->clearItems();
-    RichEdit1->clear();
-    enableAnswer(false);
-
-    Label1->show();
-    Label2->show();
-    for (QWidget* summary : std::initializer_list<QWidget*>{Label4, Label5, Label6, Label3})
-        summary->hide();
-    RzURLLabel1->show();
-    RzURLLabel2->hide();
-    RzURLLabel3->hide();
-
-    // The question stays hidden until "Начать тест".
-    putUp(1);
+    // The first question is put up at once, and waits for "Начать тест".
+    startRun();
+    showPhase(Phase::Instructions);
 }
 
 void TForm4::RzURLLabel1Click() {
-    RzURLLabel1->hide();
-    LMDGroupBox1->show();
-    LMDRadioGroup1->show();
-    LMDButton1->show();
-    Label1->hide();
-    Label2->hide();
-    RzURLLabel2->hide();
-    RzURLLabel3->hide();
-    if (test_.question().kind == Knowledge::AnswerKind::Number)
-        RxCalcEdit1->show();
+    showPhase(Phase::Question);
 }
 
-void TForm4::putUpQuestion(int n) {
-    LMDRadioGroup1->clearItems();
-    RxCalcEdit1->hide();
-    Panel1->hide();
-    Edit1->hide();
-    RichEdit1->clear();
-
-    const Knowledge::Question& question = putUp(n);
-    // Judged already: the number typed for the question before is not needed any more.
-    if (question.resetsNumber)
-        RxCalcEdit1->setValue(0);
-    if (question.emptiesText)
-        Edit1->clear();
-    // Last, as the fields' change handlers above would enable it.
-    enableAnswer(false);
-    Edit1->setVisible(question.kind == Knowledge::AnswerKind::Digits);
-    RxCalcEdit1->setVisible(question.kind == Knowledge::AnswerKind::Number);
-    Panel1->setVisible(question.withUnit);
+void TForm4::phaseShown(Phase phase) {
+    for (QWidget* instruction : std::initializer_list<QWidget*>{Label1, Label2, RzURLLabel1})
+        instruction->setVisible(phase == Phase::Instructions);
+    RxCalcEdit1->setVisible(phase == Phase::Question &&
+                            currentQuestion().kind == Knowledge::AnswerKind::Number);
+    if (phase == Phase::Results)
+        Label3->setText(toQString(Knowledge::IntroTestBank::wrongListText(run())));
+    // No pass mark: the way on is offered after a test with errors too.
+    Label3->setVisible(phase == Phase::Results);
+    RzURLLabel3->setVisible(phase == Phase::Results);
 }
 
 std::optional<double> TForm4::enteredNumber() const {
     return RxCalcEdit1->value();
 }
 
-void TForm4::showResults() {
-    LMDGroupBox1->hide();
-    LMDRadioGroup1->hide();
-    Label4->show();
-    Label5->show();
-    Label6->show();
-    Label3->show();
-    LMDButton1->hide();
-    Edit1->hide();
-
-    countResults();
-    Label3->setText(toQString(Knowledge::IntroTestBank::wrongListText(test_.run())));
-
-    // No pass mark: the way on is offered after a test with errors too.
-    RzURLLabel2->show();
-    RzURLLabel3->show();
+void TForm4::resetNumber() {
+    RxCalcEdit1->setValue(0);
 }
 
 void TForm4::RxCalcEdit1Click() {

@@ -16,9 +16,9 @@ public:
 
 protected:
     void FormShow() override;
+    void phaseShown(Phase phase) override;
     std::optional<double> enteredNumber() const override;
-    void putUpQuestion(int n) override;
-    void showResults() override;
+    void resetNumber() override;
 
 private:
     void RzURLLabel1Click();

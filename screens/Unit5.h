@@ -3,7 +3,7 @@
 
 #include "foundation/LabScreen.h"
 #include "logic/Demonstration.h"
-#include "workbench/SchematicPanel.h"
+#include "workbench/DemonstrationPanel.h"
 
 // Coder demonstration: a drawn value coded half a tact per press of "Далее>>".
 class TForm5 : public LabScreen {
@@ -24,10 +24,8 @@ private:
 
     void showValue();
     void showTact(const Demonstration::View& view);
-    void showReferences(const Coder::TReferenceSet& references);
-    void clearSchematic();
 
-    SchematicPanel panel_;
+    DemonstrationPanel panel_;
     Demonstration::Walk walk_;
 };
 

@@ -5,18 +5,15 @@
 #include "foundation/LabScreen.h"
 #include "logic/PracticePrompts.h"
 #include "logic/PracticeSteps.h"
-#include "workbench/SchematicPanel.h"
+#include "workbench/PracticePanel.h"
 
 #include <cstdint>
 #include <functional>
 
 class QPushButton;
-class DigitCell;
 class Label;
-class Lamp;
 class LinkLabel;
 class NumericField;
-class Picture;
 
 // Coding practice: the students set the schematic's cells tact by tact and every press of
 // "Далее >>" is checked against the coder's trace of their value; wrong entries are
@@ -48,30 +45,24 @@ private:
     void RzURLLabel1Click();
     void RzURLLabel2Click();
 
-    // What the schematic's cells hold now.
-    Practice::Entries entries() const;
     void applyStepEffects(const Practice::StepEffects& effects);
     void finishRun();
 
-    // Entry prompts.
-    void Edit14KeyDown(int key);
-    void Edit14DblClick();
-    void Edit43KeyDown(int key);
-    void Edit43DblClick();
-    void RxCalcEdit1KeyDown(int key);
-    void Edit22KeyDown(int key);
+    // Entry prompts: what was touched, and the lamps and colours that follow.
+    void Edit14KeyDown(int) { touched(&Practice::Prompts::registerRowTouched); }
+    void Edit14DblClick() { touched(&Practice::Prompts::registerRowTouched); }
+    void Edit43KeyDown(int) { touched(&Practice::Prompts::selectorRowTouched); }
+    void Edit43DblClick() { touched(&Practice::Prompts::selectorRowTouched); }
+    void RxCalcEdit1KeyDown(int) { touched(&Practice::Prompts::uetTouched); }
+    void Edit22KeyDown(int) { touched(&Practice::Prompts::comparatorTouched); }
+    void touched(void (Practice::Prompts::*touch)());
 
-    SchematicPanel panel_;
+    PracticePanel panel_;
     Label* Label1;
     Label* Label2;
     Label* Label3;
-    Picture* Image1;
     NumericField* RxCalcEdit1;
     DigitCell* Edit22;
-    Lamp* LMDLight1;
-    Lamp* LMDLight2;
-    Lamp* LMDLight3;
-    Lamp* LMDLight4;
     QPushButton* LMDButton1;
     LinkLabel* RzURLLabel1;
     LinkLabel* RzURLLabel2;

@@ -14,31 +14,21 @@ TForm8* Form8 = nullptr;
 
 namespace {
 
-const Knowledge::QuestionBank& finalBank() {
-    static const Knowledge::FinalTestBank bank;
-    return bank;
-}
-
-constexpr int kWordWidth = 185;
-constexpr int kDigitsWidth = 73;
-
-KnowledgeTestScreen::Layout finalLayout() {
-    return {.questionTextTop = 24,
-            .answerGroupLeft = 8,
-            .answerCaptionFont = LabStyle::sans(11),
-            .optionFont = LabStyle::sans(11),
-            .summaryFont = LabStyle::sans(16),
-            .label4 = {180, 72},
-            .label5 = {200, 112},
-            .label6 = {185, 136},
-            .repeatCaption = QStringLiteral("Повторить тест")};
-}
+constexpr KnowledgeTestScreen::Layout kFinalLayout{.questionTextTop = 24,
+                                                   .answerGroupLeft = 8,
+                                                   .answerCaptionFont = 11,
+                                                   .optionFont = 11,
+                                                   .summaryFont = 16,
+                                                   .label4 = {180, 72},
+                                                   .label5 = {200, 112},
+                                                   .label6 = {185, 136},
+                                                   .repeatCaption = u"Повторить тест"};
 
 } // namespace
 
 TForm8::TForm8()
-    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), finalLayout(),
-                          finalBank()) {
+    : KnowledgeTestScreen(QStringLiteral("Итоговый тест"), QSize(578, 359), kFinalLayout,
+                          std::make_unique<Knowledge::FinalTestBank>()) {
     QPalette pal = palette();
     LabStyle::setEnabledColor(pal, QPalette::WindowText, Qt::black);
     setPalette(pal);
@@ -79,28 +69,9 @@ TForm8::TForm8()
 }
 
 void TForm8::FormShow() {
-    test_.start();
-
-    Edit1->hide();
-    LMDButton1->show();
-    LMDRadioGroup1->clearItems();
-    RichEdit1->clear();
-    Edit1->clear();
-    // Emptying Edit1 disables the button through Edit1Change, unless it was empty already.
-    enableAnswer(false);
-
-    for (Label* summary : {Label4, Label5, Label6, Label7, Label1, Label2, Label3})
-        summary->hide();
-    RzURLLabel2->hide();
-    classJournalStatus_->hide();
-    saveReportLink_->hide();
-    printReportLink_->hide();
-    Panel1->hide();
-    LMDGroupBox1->show();
-    LMDRadioGroup1->show();
-
-    putUp(1);
-    showEdit1(kWordWidth);
+    // No instructions: question 1 is up at once.
+    startRun();
+    showPhase(Phase::Question);
 }
 
 void TForm8::showClassJournalStatus(const QString& status) {
@@ -108,48 +79,22 @@ void TForm8::showClassJournalStatus(const QString& status) {
     classJournalStatus_->show();
 }
 
-void TForm8::showEdit1(int width) {
-    Edit1->resize(width, Edit1->height());
-    Edit1->show();
-}
-
-void TForm8::putUpQuestion(int n) {
-    Edit1->hide();
-    Panel1->hide();
-    RichEdit1->clear();
-    enableAnswer(false);
-    LMDRadioGroup1->clearItems();
-
-    const Knowledge::Question& question = putUp(n);
-    if (question.emptiesText)
-        Edit1->clear();
-    if (question.kind == Knowledge::AnswerKind::Choice) {
-        Edit1->resize(kDigitsWidth, Edit1->height());
-        return;
+void TForm8::phaseShown(Phase phase) {
+    const bool report = phase == Phase::Results;
+    // The names as they stand when the report comes up.
+    const Students students = report && studentsSource_ ? studentsSource_() : Students{};
+    if (report) {
+        Label7->setText(toQString(Knowledge::FinalTestBank::wrongListText(run())));
+        Label2->setText(students.first);
+        Label3->setText(students.second);
+        Label1->setText(
+            toQString(Knowledge::FinalTestBank::studentsHeading(students.second.toStdString())));
     }
-    Panel1->setVisible(question.withUnit);
-    showEdit1(question.kind == Knowledge::AnswerKind::Word ? kWordWidth : kDigitsWidth);
-}
-
-void TForm8::showResults() {
-    LMDGroupBox1->hide();
-    LMDRadioGroup1->hide();
-    for (Label* report : {Label4, Label7, Label5, Label6, Label1, Label2})
-        report->show();
-    LMDButton1->hide();
-    Edit1->hide();
-
-    countResults();
-    Label7->setText(toQString(Knowledge::FinalTestBank::wrongListText(test_.run())));
-
-    const Students students = studentsSource_ ? studentsSource_() : Students{};
-    Label2->setText(students.first);
-    Label3->setText(students.second);
+    for (QWidget* line :
+         std::initializer_list<QWidget*>{Label7, Label1, Label2, saveReportLink_, printReportLink_})
+        line->setVisible(report);
     Label3->setVisible(!students.second.isEmpty());
-    Label1->setText(
-        toQString(Knowledge::FinalTestBank::studentsHeading(students.second.toStdString())));
-
-    RzURLLabel2->show();
-    saveReportLink_->show();
-    printReportLink_->show();
+    // Where the result stands with the class journal is told once it has been kept.
+    if (!report)
+        classJournalStatus_->hide();
 }

@@ -34,13 +34,9 @@ Q_SIGNALS:
 
 protected:
     void FormShow() override;
-    void putUpQuestion(int n) override;
-    void showResults() override;
+    void phaseShown(Phase phase) override;
 
 private:
-    // Edit1 at the width a question needs and shown.
-    void showEdit1(int width);
-
     Label* Label7;
     Label* Label1;
     Label* Label2;

@@ -12,11 +12,20 @@ points at behaviour that no test pins down. Each mutant is one edit on one line:
     delete   an expression statement standing alone on its line removed
     string   a letter dropped from a literal the student reads (Cyrillic, u"", QStringLiteral)
 
-Usage:
-    mutate.py [FOLDER ...] [--list] [--sample N --seed S] [--only ID ...] [--jobs N]
-              [--repo DIR] [--work DIR] [--equivalent FILE] [--out FILE] [--resume FILE]
+and the faults that add a step rather than change or remove one:
 
-FOLDERs default to all production folders. --list prints the chosen mutants and builds nothing.
+    transform  .trimmed(), .toLower() or .simplified() put after a text read from a control
+               (text(), selectedText(), toPlainText()), before it is judged or passed on
+    duplicate  an expression statement standing alone on its line done twice
+    swap       two neighbouring expression statements of one block, each alone on its line,
+               done in the other order
+
+Usage:
+    mutate.py [FOLDER ...] [--list] [--ops OP ...] [--sample N --seed S] [--only ID ...]
+              [--jobs N] [--repo DIR] [--work DIR] [--equivalent FILE] [--out FILE]
+              [--resume FILE]
+
+FOLDERs default to all production folders; --ops keeps only the operators named. --list prints the chosen mutants and builds nothing.
 A run copies the files that git tracks or would track, as they stand with uncommitted edits,
 into the work directory (default /tmp/lab-mutants), builds them there once unchanged, then
 builds and tests each mutant: the test programs of the mutated folder first (FIRST_TESTS
@@ -70,8 +79,11 @@ class Mutant:
     old: str
     new: str
     text: str  # the whole original line
+    text2: str = ""  # swap: the next line, which takes `old` in place of `new`
 
     def edit(self):
+        if self.op == "swap":
+            return f"{self.old} ⇄ {self.new}"
         before = self.text[:self.col].lstrip()
         after = re.sub(r"\s*//.*", "", self.text[self.col + len(self.old):].rstrip())
         if len(before) > 32:
@@ -173,6 +185,20 @@ EXPRESSION = re.compile(r"(?:\+\+|--)\w|(?:Q_EMIT\s+)?([A-Za-z_]\w*)(?:::\w+)*\s
                         r"(?:\.|->|\(|\[|\+\+|--|(?:<<|>>|[-+*/%&|^])?=(?!=))")
 
 
+TEXT_READ = re.compile(r"(?:->|\.)(?:text|selectedText|toPlainText)\(\)")
+TRANSFORMS = (".trimmed()", ".toLower()", ".simplified()")
+
+
+def lone_statement(ln, prev):
+    """Whether the line is one whole expression statement at statement level."""
+    statement = ln.code.strip()
+    return ln.stmt and statement.endswith(";") \
+        and statement.count("(") == statement.count(")") \
+        and statement.count("{") == statement.count("}") \
+        and bool(m := EXPRESSION.match(statement)) and m.group(1) not in KEYWORDS \
+        and (prev[-1:] in (";", "{", "}", ":", ")") or bool(re.search(r"\belse$", prev)))
+
+
 def closing(code, i):
     depth = 0
     for j in range(i, len(code)):
@@ -253,14 +279,16 @@ def edits(ln, prev):
         if cond:
             col = text.index(cond, start)
             yield col, "negate", cond, f"!({cond})"
-    statement = code.strip()
-    if ln.stmt and statement.endswith(";") and statement.count("(") == statement.count(")") \
-            and statement.count("{") == statement.count("}") \
-            and (m := EXPRESSION.match(statement)) and m.group(1) not in KEYWORDS \
-            and (prev[-1:] in (";", "{", "}", ":", ")") or re.search(r"\belse$", prev)):
+    if lone_statement(ln, prev):
         col = len(text) - len(text.lstrip())
-        # The body of an if or a loop without braces keeps an empty statement.
-        yield col, "delete", text[col:len(code.rstrip())], "" if prev[-1:] in ";{}:" else ";"
+        stmt = text[col:len(code.rstrip())]
+        body = prev[-1:] not in ";{}:"  # the body of an if or a loop without braces
+        # The body keeps an empty statement, and its two runs stay inside the condition.
+        yield col, "delete", stmt, ";" if body else ""
+        yield col, "duplicate", stmt, f"{{ {stmt} {stmt} }}" if body else f"{stmt} {stmt}"
+    for m in TEXT_READ.finditer(code):
+        for call in TRANSFORMS:
+            yield m.end(), "transform", "", call
     for start, end in ln.strings:
         prefix = re.search(r"\w*$", text[:start]).group()
         body = text[start + 1:end - 1]
@@ -274,7 +302,8 @@ def edits(ln, prev):
 def generate(path, source):
     """Every mutant of one file, in the order of the text."""
     mutants, seen, prev = [], {}, ""
-    for number, ln in enumerate(scan(source.split("\n")), 1):
+    lines = scan(source.split("\n"))
+    for number, ln in enumerate(lines, 1):
         stripped = ln.text.strip()
         occurrence = seen[stripped] = seen.get(stripped, -1) + 1
         if ln.pp:
@@ -284,6 +313,11 @@ def generate(path, source):
             key = "\x1f".join([path, stripped, str(occurrence), op, str(col - indent), new])
             ident = hashlib.sha1(key.encode()).hexdigest()[:8]
             mutants.append(Mutant(ident, path, number, col, op, old, new, ln.text))
+        if number < len(lines) and (swap := swapped(ln, lines[number], prev)):
+            key = "\x1f".join([path, stripped, str(occurrence), "swap", *swap])
+            ident = hashlib.sha1(key.encode()).hexdigest()[:8]
+            mutants.append(Mutant(ident, path, number, indent, "swap", *swap, ln.text,
+                                  lines[number].text))
         prev = ln.code.strip() or prev
     return mutants
 
@@ -294,9 +328,23 @@ def first_tests(file):
     return FIRST_TESTS[max(holders, key=len)] if holders else FIRST_TESTS["*"]
 
 
-def select(mutants, sample=None, seed=0, only=None):
+def swapped(ln, nxt, prev):
+    """The two statements of a line and the next when they can change places: both alone on
+    their lines, in one block at one indent, the first no braceless body; else None."""
+    first, second = ln.code.strip(), nxt.code.strip()
+    indent = len(ln.text) - len(ln.text.lstrip())
+    if first == second or prev[-1:] not in (";", "{", "}", ":") or nxt.pp \
+            or indent != len(nxt.text) - len(nxt.text.lstrip()) \
+            or not lone_statement(ln, prev) or not lone_statement(nxt, first):
+        return None
+    return ln.text[indent:len(ln.code.rstrip())], nxt.text[indent:len(nxt.code.rstrip())]
+
+
+def select(mutants, sample=None, seed=0, only=None, ops=None):
     if only:
         return [m for m in mutants if m.id in only]
+    if ops:
+        mutants = [m for m in mutants if m.op in ops]
     if sample is None:
         return list(mutants)
     chosen = random.Random(seed).sample(list(mutants), min(sample, len(mutants)))
@@ -308,6 +356,10 @@ def apply(source, mutant):
     line = lines[mutant.line - 1]
     assert line == mutant.text, f"{mutant.file}:{mutant.line} is not as generated"
     lines[mutant.line - 1] = line[:mutant.col] + mutant.new + line[mutant.col + len(mutant.old):]
+    if mutant.op == "swap":
+        nxt = lines[mutant.line]
+        assert nxt == mutant.text2, f"{mutant.file}:{mutant.line + 1} is not as generated"
+        lines[mutant.line] = nxt[:mutant.col] + mutant.old + nxt[mutant.col + len(mutant.new):]
     return "\n".join(lines)
 
 
@@ -483,6 +535,7 @@ def main():
     parser.add_argument("--sample", type=int, help="run N mutants chosen at random")
     parser.add_argument("--seed", type=int, default=0)
     parser.add_argument("--only", nargs="+", metavar="ID")
+    parser.add_argument("--ops", nargs="+", metavar="OP", help="only these operators")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--repo", default=pathlib.Path(__file__).resolve().parent.parent)
     parser.add_argument("--work", default="/tmp/lab-mutants")
@@ -496,7 +549,7 @@ def main():
 
     if args.list:
         mutants = select(collect(repo, tracked_files(repo), folders), args.sample, args.seed,
-                         args.only)
+                         args.only, args.ops)
         for m in mutants:
             mark = "  (equivalent)" if m.id in equivalents else ""
             print(f"{m.id}  {m.file}:{m.line}  {m.op:8} {m.edit()}{mark}")
@@ -513,7 +566,8 @@ def main():
     work.mkdir(parents=True, exist_ok=True)
     tree = Tree(repo, work, args.jobs)
     # Generated from the work copy: the repository may change while the run goes on.
-    mutants = select(collect(work, tree.files, folders), args.sample, args.seed, args.only)
+    mutants = select(collect(work, tree.files, folders), args.sample, args.seed, args.only,
+                     args.ops)
     missing = set(args.only or ()) - {m.id for m in mutants}
     if missing:
         print("no such mutant: " + " ".join(sorted(missing)))

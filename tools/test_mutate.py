@@ -46,15 +46,38 @@ class GeneratorTest(unittest.TestCase):
             ("literal", 6, "if (a < b && c == 0) foo();"),
             ("negate", 6, "if (!(a < b && c == 1)) foo();"),
             ("delete", 7, ""),
+            ("duplicate", 7, "widget->hide(); widget->hide();"),
             ("compare", 8, "int d = c >= 0 ? a : b;"),
             ("literal", 8, "int d = c > 1 ? a : b;"),
             ("negate", 8, "int d = !(c > 0) ? a : b;"),
             ("string", 9, 'const char* s = "Приве";'),
             ("string", 10, 'w->setText(QStringLiteral("Nex"), "plain");'),
             ("delete", 10, ""),
+            ("duplicate", 10, 'w->setText(QStringLiteral("Next"), "plain"); '
+                              'w->setText(QStringLiteral("Next"), "plain");'),
             ("compare", 11, "while (a == b)"),
             ("negate", 11, "while (!(a != b))"),
             ("delete", 12, ";"),  # the loop keeps an empty body
+            ("duplicate", 12, "{ ++a; ++a; }"),  # both runs in the loop
+        })
+
+    def test_steps_added_to_what_is_written(self):
+        source = ("void g() {\n    label->setText(edit->text());\n    edit->clear();\n"
+                  "    int n = 0;\n    if (edit->selectedText().isEmpty())\n        ++n;\n}\n")
+        added = {(m.op, mutate.apply(source, m)) for m in mutate.generate("x.cpp", source)
+                 if m.op in ("transform", "swap")}
+        lines = source.split("\n")
+
+        def with_lines(**changed):
+            return "\n".join(changed.get(f"l{i}", line) for i, line in enumerate(lines))
+
+        read = "    label->setText(edit->text(){});"
+        chosen = "    if (edit->selectedText(){}.isEmpty())"
+        self.assertEqual(added, {
+            *{("transform", with_lines(l1=read.format(call))) for call in mutate.TRANSFORMS},
+            *{("transform", with_lines(l4=chosen.format(call))) for call in mutate.TRANSFORMS},
+            ("swap", with_lines(l1="    edit->clear();",
+                                l2="    label->setText(edit->text());")),
         })
 
     def test_templates_casts_and_operators_are_left_alone(self):
@@ -71,7 +94,8 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(len(before), len({m.id for m in moved if m.line > 2}))
 
     def test_the_same_line_twice_gets_two_ids(self):
-        mutants = mutate.generate("x.cpp", "void f() {\n    ++a;\n    ++a;\n}\n")
+        mutants = [m for m in mutate.generate("x.cpp", "void f() {\n    ++a;\n    ++a;\n}\n")
+                   if m.op == "delete"]
         self.assertEqual([m.line for m in mutants], [2, 3])
         self.assertNotEqual(mutants[0].id, mutants[1].id)
 

@@ -244,10 +244,8 @@ constexpr Style kFigureStyle{.ink = QColor(0, 0, 0),
                              .smoothShapes = true,
                              .textScale = {1.3, 1.15, 1.4, 1}};
 
-// The diagram's ink, in picture pixels, and the part of Figure 2 it is fitted into: the
-// theory text that follows the figure covers the figure's lowest rows.
+// The diagram's ink, in picture pixels, and the margin it keeps in Figure 2.
 constexpr QRectF kDiagramExtent{8, 0, 583, 462};
-constexpr int kFigureVisibleHeight = 352;
 constexpr qreal kFigureMargin = 4;
 
 // ---------------------------------------------------------------------------------------
@@ -533,6 +531,13 @@ void paintSchematic(QPainter& painter) {
     paintDiagram(painter, kSchematicStyle);
 }
 
+QRect lampArea(LitBlock block) {
+    const Box& outline =
+        kBlocks[block == LitBlock::DigitalRegister ? DigitalRegister : SegmentSelector].outline;
+    return QRect(QPoint(outline.x0 + kLineWidth, outline.y0 + kLineWidth),
+                 QPoint(outline.x1 - 1, outline.y1 - 1));
+}
+
 void paintOpenSwitch(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -547,19 +552,15 @@ void paintClosedSwitch(QPainter& painter) {
     painter.fillRect(QRect(3, 0, kLineWidth, kClosedSwitchSize.height()), LabStyle::kSchematicGrey);
 }
 
-QTransform figure2Transform() {
+void paintFigure2(QPainter& painter, int visibleRows) {
     const qreal scale =
         std::min((kFigure2Size.width() - 2 * kFigureMargin) / kDiagramExtent.width(),
-                 (kFigureVisibleHeight - 2 * kFigureMargin) / kDiagramExtent.height());
+                 (visibleRows - 2 * kFigureMargin) / kDiagramExtent.height());
     const qreal dx =
         (kFigure2Size.width() - kDiagramExtent.width() * scale) / 2 - kDiagramExtent.left() * scale;
     const qreal dy = kFigureMargin - kDiagramExtent.top() * scale;
-    return QTransform(scale, 0, 0, scale, dx, dy);
-}
-
-void paintFigure2(QPainter& painter) {
     painter.save();
-    painter.setTransform(figure2Transform(), true);
+    painter.setTransform(QTransform(scale, 0, 0, scale, dx, dy), true);
     paintDiagram(painter, kFigureStyle);
     painter.restore();
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
-#include <QTransform>
 
 #include <array>
 
@@ -32,6 +32,12 @@ inline constexpr std::array<int, 7> kSelectorInputs{192, 219, 246, 274, 301, 328
 // The register's left side, where the line to the switch block leaves it (bit P).
 inline constexpr int kRegisterLeft = 137;
 
+// The blocks the practice's lamps light, and where a lamp lies, in picture pixels: inside the
+// block's outline, reaching under the inner pixels of its right and bottom lines, which the
+// picture drawn over the lamp covers.
+enum class LitBlock { SegmentSelector, DigitalRegister };
+QRect lampArea(LitBlock block);
+
 // Polarity switch pictures in the schematic's grey.
 inline constexpr QSize kOpenSwitchSize{19, 25};
 inline constexpr QSize kClosedSwitchSize{8, 36};
@@ -39,10 +45,9 @@ void paintOpenSwitch(QPainter& painter);
 void paintClosedSwitch(QPainter& painter);
 
 // Figure 2 of the theory: the same diagram in black, with numbered lines, without the
-// polarity switches and the cells.
+// polarity switches and the cells, fitted into its top `visibleRows` rows: the text below the
+// figure lies over the rest.
 inline constexpr QSize kFigure2Size{489, 404};
-void paintFigure2(QPainter& painter);
-// Where a point of the schematic picture lands in Figure 2.
-QTransform figure2Transform();
+void paintFigure2(QPainter& painter, int visibleRows);
 
 } // namespace Schematic

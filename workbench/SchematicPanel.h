@@ -1,96 +1,72 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "logic/PracticePrompts.h"
-
 #include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 
 class QPushButton;
 class QWidget;
-class DigitCell;
 class Label;
-class Lamp;
-class LinkLabel;
-class NumericField;
 class Picture;
 
-// The coder schematic with its cells, shared by the demonstration (read-only label cells)
-// and the practice (one-digit input cells). The panel lays every element out on its screen
-// in the fixed drawing order; what the cells show in each tact is the screens' business.
-class SchematicPanel {
+// What the demonstration and the practice share of the coder schematic: the picture, the
+// status line, the Uаим field, the polarity switches, the step button and the cells laid over
+// the picture where its signals run, as labels (Cell = Label) or one-digit fields
+// (Cell = DigitCell). The two panels built on it add their own controls and build everything
+// in their own drawing order; what the cells show in each tact is their screens' business.
+template <typename Cell> class SchematicPanel {
 public:
-    enum class Flavour { Demonstration, Practice };
     enum class Row { Gen1, Gen2, Selector };
-
-    SchematicPanel(QWidget* screen, Flavour flavour);
-
-    Flavour flavour() const { return flavour_; }
-
-    // The cell of reference weight w (1024 ... 1) in a row of eleven.
-    QWidget* referenceCell(Row row, int weight) const;
-    const QList<QWidget*>& row(Row row) const { return rows_[std::size_t(row)]; }
     // The generator row of a polarity: Gen2 for a positive value, Gen1 otherwise.
     static Row polarityRow(bool positive) { return positive ? Row::Gen2 : Row::Gen1; }
-    // The DigitalRegister cell of tact 1 (P) ... 8 (D).
-    QWidget* registerCell(int tact) const;
-    const QList<QWidget*>& registerCells() const { return register_; }
-    QWidget* comparatorCell() const { return comparator_; }
-    // The 33 reference cells and the 8 register cells.
-    QList<QWidget*> allRowCells() const;
 
-    // Cell text, for either flavour of cell.
-    static QString cellText(const QWidget* cell);
-    static void setCellText(QWidget* cell, const QString& text);
+    // A row of eleven, the cell of 1024 Δ first.
+    const QList<Cell*>& row(Row row) const { return rows_[std::size_t(row)]; }
+    // The DigitalRegister, P ... D.
+    const QList<Cell*>& registerCells() const { return register_; }
+    Cell* comparatorCell() const { return comparator_; }
 
     Label* statusLine() const { return statusLine_; }
     Label* uaimField() const { return uaimField_; }
     Picture* picture() const { return picture_; }
-    // Open and closed polarity switches of Gen1 and Gen2.
-    Picture* openSwitch(Row generator) const;
-    Picture* closedSwitch(Row generator) const;
     QPushButton* stepButton() const { return stepButton_; }
 
-    // Demonstration only.
-    Label* uetLabel() const { return uetLabel_; }
-    LinkLabel* practiceLink() const { return practiceLink_; }
+    // The value's polarity on the schematic: its generator's switch closed, that generator's
+    // row alone shown.
+    void showPolarity(bool positive);
 
-    // Practice only.
-    NumericField* uetField() const { return uetField_; }
-    LinkLabel* finalTestLink() const { return finalTestLink_; }
-    LinkLabel* repeatLink() const { return repeatLink_; }
-    Label* resultLine() const { return resultLine_; }
-    Lamp* registerLamp(bool green) const { return green ? lamps_[1] : lamps_[0]; }
-    Lamp* selectorLamp(bool green) const { return green ? lamps_[3] : lamps_[2]; }
-    // The entry prompts: which lamps are shown and the colours of U эт and the Comparator.
-    void showPrompts(const Practice::Prompts& prompts);
+protected:
+    explicit SchematicPanel(QWidget* screen) : screen_(screen) {}
 
-private:
-    QWidget* makeCell(int number, int left, int top);
-    void buildCells();
-    void buildSwitches();
     void buildPicture();
-    void buildDemonstration();
-    void buildPractice();
-    void wireMirrorRule();
-    void setPracticeTabOrder();
+    void buildStatusLine(const QString& text);
+    void buildUaimField(const char* name);
+    void buildSwitches();
+    void buildCells();
+    void buildStepButton(const char* name, const QRect& geometry, const QString& caption);
+
+    // The cells of the three rows and the register.
+    QList<Cell*> rowCells() const { return rows_[0] + rows_[1] + rows_[2] + register_; }
+    // Every one of them at "0" and shown, both switches open.
+    void clearCells();
+    // Open and closed switches of Gen1 and Gen2, shown or hidden.
+    void showSwitches(bool open, bool closed);
 
     QWidget* screen_;
-    Flavour flavour_;
-    std::array<QList<QWidget*>, 3> rows_;
-    QList<QWidget*> register_;
-    QWidget* comparator_ = nullptr;
+    std::array<QList<Cell*>, 3> rows_;
+    QList<Cell*> register_;
+    Cell* comparator_ = nullptr;
     Label* statusLine_ = nullptr;
     Label* uaimField_ = nullptr;
     Picture* picture_ = nullptr;
-    std::array<Picture*, 4> switches_{}; // Gen1 open, Gen1 closed, Gen2 open, Gen2 closed
     QPushButton* stepButton_ = nullptr;
-    Label* uetLabel_ = nullptr;
-    LinkLabel* practiceLink_ = nullptr;
-    NumericField* uetField_ = nullptr;
-    LinkLabel* finalTestLink_ = nullptr;
-    LinkLabel* repeatLink_ = nullptr;
-    Label* resultLine_ = nullptr;
-    std::array<Lamp*, 4> lamps_{};
+
+private:
+    Cell* makeCell(int number, QPoint at);
+
+    // Gen1 open, Gen1 closed, Gen2 open, Gen2 closed.
+    std::array<Picture*, 4> switches_{};
 };

@@ -127,10 +127,3 @@ int darkest(QWidget* widget) {
             darkest = std::min(darkest, qGray(image.pixel(x, y)));
     return darkest;
 }
-
-double luminance(const QColor& c) {
-    const auto linear = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}

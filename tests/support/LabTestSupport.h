@@ -74,10 +74,8 @@ bool shown(const QWidget* screen, const char* name, int number = -1);
 void click(const QWidget* screen, const char* name);
 void type(const QWidget* screen, const char* field, const QString& text);
 
-// The darkest grey drawn in a widget (its text, when it has one), and the relative luminance
-// of a colour, as contrast ratios are reckoned.
+// The darkest grey drawn in a widget: its text, when it has one.
 int darkest(QWidget* widget);
-double luminance(const QColor& c);
 
 // The lines of a journal, and the last line's fields.
 QStringList journalLines(const ResultsJournal& journal);

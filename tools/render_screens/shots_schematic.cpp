@@ -3,7 +3,9 @@
 // button face), at 1x and 2x, and Figure 2 of the theory at its natural size.
 #include "ShotRegistry.h"
 
+#include "app/LabFrame.h"
 #include "foundation/LabStyle.h"
+#include "screens/Unit3.h"
 #include "widgets/Picture.h"
 #include "workbench/SchematicDrawing.h"
 
@@ -60,11 +62,13 @@ const RegisterShots schematicShots(QStringLiteral("schematic"), [](const ShotCon
     renderPanel(context, true, QStringLiteral("schematic_closed"));
 });
 
+// As the theory reader has it, fitted above the text that covers its foot.
 const RegisterShots figureShots(QStringLiteral("figure2"), [](const ShotContext& context) {
-    for (int scale : {1, 2}) {
-        const Picture figure(Schematic::kFigure2Size, Schematic::paintFigure2, nullptr);
-        saveImage(context, figure.render(scale), QStringLiteral("figure2_%1x").arg(scale));
-    }
+    LabFrame frame;
+    frame.createScreens();
+    const auto* figure = Form3->findChild<Picture*>(QStringLiteral("Image3"));
+    for (int scale : {1, 2})
+        saveImage(context, figure->render(scale), QStringLiteral("figure2_%1x").arg(scale));
 });
 
 } // namespace
