@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/LabReport.h"
 
-#include "app/store/SafeFile.h"
+#include "app/store/PdfPage.h"
 #include "foundation/LabStyle.h"
 #include "foundation/LabTitle.h"
 #include "foundation/Utf8Text.h"
 #include "logic/FinalTestBank.h"
 
-#include <QBuffer>
 #include <QDateTime>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 namespace LabReport {
@@ -99,42 +95,15 @@ void paint(QPainter& painter, const QRect& page, const Record::LabResult& result
 }
 
 bool savePdf(const QString& path, const Record::LabResult& result, QString* reason) {
-    const auto fail = [reason](const QString& why) {
-        if (reason)
-            *reason = why;
-        return false;
-    };
-    // Made whole in memory, then put in the file's place.
-    QBuffer document;
-    document.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&document);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                         QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("Отчёт: нелинейный кодер"));
-        writer.setCreator(QStringLiteral("Нелинейный кодер ") + toQString(result.version));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return fail(QStringLiteral("не удалось начать документ"));
-        paint(painter,
-              QRect(QPoint(), writer.pageLayout().paintRectPixels(writer.resolution()).size()),
-              result);
-        if (!painter.end())
-            return fail(QStringLiteral("не удалось завершить документ"));
-    }
-    return SafeFile::replace(path, document.data(), reason);
+    return PdfPage::save(
+        path, QStringLiteral("Отчёт: нелинейный кодер"),
+        QStringLiteral("Нелинейный кодер ") + toQString(result.version), kMarginMm,
+        [&](QPainter& painter, const QRect& page) { paint(painter, page, result); }, reason);
 }
 
 bool print(QPrinter& printer, const Record::LabResult& result) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    // The painter starts at the corner of the printable area.
-    paint(painter,
-          QRect(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
-          result);
-    return painter.end();
+    return PdfPage::paint(
+        printer, [&](QPainter& painter, const QRect& page) { paint(painter, page, result); });
 }
 
 } // namespace LabReport

@@ -129,13 +129,7 @@ Loading readServer(const JournalSettings& login, const Progress& progress) {
     static std::atomic<int> count{0};
     const QString name = QStringLiteral("teacher-view-%1").arg(++count);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(login.host);
-        db.setPort(login.port);
-        db.setDatabaseName(login.database);
-        db.setUserName(login.user);
-        db.setPassword(login.password);
-        db.setConnectOptions(login.connectOptions());
+        QSqlDatabase db = login.addConnection(name);
         if (db.open())
             readResults(db, loading, progress);
         else

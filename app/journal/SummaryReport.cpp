@@ -3,16 +3,12 @@
 
 #include "app/journal/SummaryCharts.h"
 #include "app/journal/SummaryText.h"
-#include "app/store/SafeFile.h"
+#include "app/store/PdfPage.h"
 #include "foundation/LabStyle.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QGraphicsScene>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 namespace SummaryReport {
@@ -108,41 +104,17 @@ void paint(QPainter& painter, const QRect& page, const Record::ClassSummary& sum
 
 bool savePdf(const QString& path, const Record::ClassSummary& summary, const QString& description,
              QString* reason) {
-    const auto fail = [reason](const QString& why) {
-        if (reason)
-            *reason = why;
-        return false;
-    };
-    // Made whole in memory, then put in the file's place.
-    QBuffer document;
-    document.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&document);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                         QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("Нелинейный кодер: ошибки группы"));
-        writer.setCreator(QStringLiteral("Журнал лабораторной работы"));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return fail(QStringLiteral("не удалось начать документ"));
-        paint(painter,
-              QRect(QPoint(), writer.pageLayout().paintRectPixels(writer.resolution()).size()),
-              summary, description);
-        if (!painter.end())
-            return fail(QStringLiteral("не удалось завершить документ"));
-    }
-    return SafeFile::replace(path, document.data(), reason);
+    return PdfPage::save(
+        path, QStringLiteral("Нелинейный кодер: ошибки группы"),
+        QStringLiteral("Журнал лабораторной работы"), kMarginMm,
+        [&](QPainter& painter, const QRect& page) { paint(painter, page, summary, description); },
+        reason);
 }
 
 bool print(QPrinter& printer, const Record::ClassSummary& summary, const QString& description) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    paint(painter,
-          QRect(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
-          summary, description);
-    return painter.end();
+    return PdfPage::paint(printer, [&](QPainter& painter, const QRect& page) {
+        paint(painter, page, summary, description);
+    });
 }
 
 } // namespace SummaryReport

@@ -55,13 +55,7 @@ QString arrayOf(const std::vector<int>& questions) {
 class Connection {
 public:
     explicit Connection(const JournalSettings& settings) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
-        db.setHostName(settings.host);
-        db.setPort(settings.port);
-        db.setDatabaseName(settings.database);
-        db.setUserName(settings.user);
-        db.setPassword(settings.password);
-        db.setConnectOptions(settings.connectOptions());
+        QSqlDatabase db = settings.addConnection(name_);
         if (!db.open())
             error_ = db.lastError().text();
     }

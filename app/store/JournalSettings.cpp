@@ -117,3 +117,14 @@ QString JournalSettings::connectOptions() const {
             options << QLatin1String(key) + QLatin1Char('=') + quoted(value);
     return options.join(QLatin1Char(';'));
 }
+
+QSqlDatabase JournalSettings::addConnection(const QString& name) const {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(host);
+    db.setPort(port);
+    db.setDatabaseName(database);
+    db.setUserName(user);
+    db.setPassword(password);
+    db.setConnectOptions(connectOptions());
+    return db;
+}

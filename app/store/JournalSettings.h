@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QSqlDatabase>
 #include <QString>
 
 class QSettings;
@@ -33,4 +34,6 @@ struct JournalSettings {
 
     // libpq's options beyond host, port, database, user and password.
     QString connectOptions() const;
+    // A connection to the server of these settings under that name, not yet opened.
+    QSqlDatabase addConnection(const QString& name) const;
 };

@@ -9,6 +9,8 @@
 #include "app/journal/ResultsLoader.h"
 #include "app/journal/ResultsModel.h"
 #include "app/journal/SummaryReport.h"
+#include "app/store/ClassJournal.h"
+#include "app/store/Outbox.h"
 #include "foundation/LabStyle.h"
 #include "logic/JournalFormat.h"
 
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,40 +31,29 @@ namespace {
 
 const QString kDatabase = QStringLiteral("lab_journal_view");
 
-// Each result is told by its Uаим: 1 is -37, 2 is 1000, 3 is 5, 4 is -2000.
+// Each result is told by its Uаим: 1 is -37, 2 is 1000, 3 is 5, 4 is -2000; as a journal's
+// lines, with the intro test's wrong questions and the id last.
 Record::LabResult result(int n) {
-    Record::LabResult r;
-    r.id = "00000000-0000-0000-0000-00000000000" + std::to_string(n);
-    switch (n) {
-    case 1:
-        r = {r.id,
-             "2026-12-01 10:00:00",
-             "Иванов Иван",
-             "Петрова Анна",
-             {8, 2, {2, 5}},
-             {7, 3, {1, 2, 9}},
-             -37,
-             2,
-             ""};
-        break;
-    case 2:
-        r = {r.id, "2026-12-03 11:30:00", "=Сидоров", "", {10, 0, {}}, {9, 1, {2}}, 1000, 0, ""};
-        break;
-    case 3: // as the server keeps it; the older journal has it without the intro's questions
-        r = {r.id,
-             "2026-12-05 09:15:00",
-             "Кузнецова Мария",
-             "Иванова Ольга",
-             {6, 4, {1, 3, 5, 7}},
-             {4, 6, {1, 2, 3, 4, 5, 9}},
-             5,
-             7,
-             ""};
-        break;
-    default:
-        r = {r.id, "2026-12-10 14:05:09", "ёлкин Олег", "", {9, 1, {5}}, {10, 0, {}}, -2000, 3, ""};
-    }
-    return r;
+    static const char* const lines[] = {
+        "2026-12-01 10:00:00,Иванов Иван,Петрова Анна,8,7,1 2 9,-37,2,2 5,",
+        "2026-12-03 11:30:00,'=Сидоров,,10,9,2,1000,0,,",
+        "2026-12-05 09:15:00,Кузнецова Мария,Иванова Ольга,6,4,1 2 3 4 5 9,5,7,1 3 5 7,",
+        "2026-12-10 14:05:09,ёлкин Олег,,9,10,,-2000,3,5,"};
+    const std::string line =
+        lines[n - 1] + std::string("00000000-0000-0000-0000-00000000000") + char('0' + n);
+    return Record::readJournal(Record::csvHeader() + '\n' + line + '\n').results.at(0);
+}
+
+// The test server's journal as the teacher's role, or as another.
+JournalSettings login(const QString& user = QStringLiteral("lab_teacher"),
+                      const QString& password = TestServer::kTeacherPassword) {
+    JournalSettings settings;
+    settings.host = QStringLiteral("127.0.0.1");
+    settings.port = TestServer::port();
+    settings.database = kDatabase;
+    settings.user = user;
+    settings.password = password;
+    return settings;
 }
 
 QString numbers(const std::vector<const Record::LabResult*>& results) {
@@ -286,36 +276,14 @@ void TestJournalView::fromTheClassJournal() {
     if (!TestServer::port())
         QSKIP("no test server: run through the test command or ctest");
     QVERIFY(TestServer::makeJournal(kDatabase));
-    QSqlQuery insert(TestServer::connect(QStringLiteral("writer"), kDatabase,
-                                         QStringLiteral("lab_writer"),
-                                         TestServer::kWriterPassword));
-    for (int n = 1; n <= 4; ++n) {
-        const Record::LabResult r = result(n);
-        const auto array = [](const Record::TestScore& score) {
-            return QString::fromStdString("{" + Record::questionList(score.wrongQuestions) + "}")
-                .replace(' ', ',');
-        };
-        QVERIFY(insert.exec(
-            QStringLiteral("INSERT INTO lab.results (id, finished_at, student1, "
-                           "student2, intro_right, intro_wrong, final_right, "
-                           "final_wrong, practice_value, practice_errors) VALUES "
-                           "('%1', '%2', '%3', '%4', %5, '%6', %7, '%8', %9, %10)")
-                .arg(QString::fromStdString(r.id), QString::fromStdString(r.finishedAt),
-                     QString::fromStdString(r.student1), QString::fromStdString(r.student2))
-                .arg(r.intro.right)
-                .arg(array(r.intro))
-                .arg(r.final.right)
-                .arg(array(r.final))
-                .arg(r.practiceValue)
-                .arg(r.practiceErrors)));
-    }
-    JournalSettings teacher;
-    teacher.host = QStringLiteral("127.0.0.1");
-    teacher.port = TestServer::port();
-    teacher.database = kDatabase;
-    teacher.user = QStringLiteral("lab_teacher");
-    teacher.password = TestServer::kTeacherPassword;
-    ResultsLoader::Loading loading = ResultsLoader::readServer(teacher);
+    const Outbox outbox(out_.filePath(QStringLiteral("outbox")));
+    for (int n = 1; n <= 4; ++n)
+        QVERIFY(outbox.put(result(n), nullptr));
+    QCOMPARE(ClassJournal::deliver(login(QStringLiteral("lab_writer"), TestServer::kWriterPassword),
+                                   outbox, 60000)
+                 .sent.size(),
+             4);
+    ResultsLoader::Loading loading = ResultsLoader::readServer(login());
     QCOMPARE(loading.serverFailure, QString());
     ResultsModel results;
     results.setRows(JournalRow::rowsOf(loading.results));
@@ -345,17 +313,17 @@ void TestJournalView::fromTheClassJournal() {
 void TestJournalView::connectionRemembersAllButThePassword() {
     TestServer::writeSettings({"[server]", "host=journal.example.org", "port=5433",
                                "database=lab_journal", "user=lab_writer", "password=пишет"});
-    JournalSettings login = ConnectionDialog::remembered();
-    QCOMPARE(QStringList({login.host, login.database, login.user, login.password}),
+    JournalSettings given = ConnectionDialog::remembered();
+    QCOMPARE(QStringList({given.host, given.database, given.user, given.password}),
              QStringList({"journal.example.org", "lab_journal", "lab_teacher", ""}));
-    QCOMPARE(login.port, 5433);
-    login = {};
-    login.host = QStringLiteral("127.0.0.2");
-    login.database = QStringLiteral("group_b");
-    login.user = QStringLiteral("teacher_b");
-    login.password = QStringLiteral("секрет");
-    login.sslmode = QStringLiteral("require");
-    ConnectionDialog::remember(login);
+    QCOMPARE(given.port, 5433);
+    given = {};
+    given.host = QStringLiteral("127.0.0.2");
+    given.database = QStringLiteral("group_b");
+    given.user = QStringLiteral("teacher_b");
+    given.password = QStringLiteral("секрет");
+    given.sslmode = QStringLiteral("require");
+    ConnectionDialog::remember(given);
     const JournalSettings again = ConnectionDialog::remembered();
     QCOMPARE(QStringList({again.host, again.database, again.user, again.sslmode, again.password}),
              QStringList({"127.0.0.2", "group_b", "teacher_b", "require", ""}));
@@ -392,13 +360,7 @@ void TestJournalView::serverRefusals() {
         QSKIP("no test server");
     if (!server.isEmpty())
         QVERIFY(TestServer::control(qPrintable(server)));
-    JournalSettings login;
-    login.host = QStringLiteral("127.0.0.1");
-    login.port = TestServer::port();
-    login.database = kDatabase;
-    login.user = user;
-    login.password = password;
-    const ResultsLoader::Loading loading = ResultsLoader::readServer(login);
+    const ResultsLoader::Loading loading = ResultsLoader::readServer(login(user, password));
     TestServer::control("resume");
     QCOMPARE(loading.serverFailure, told);
     QVERIFY(loading.results.empty());
@@ -425,11 +387,7 @@ void TestJournalView::windowFiltersAndTellsTheServerDown() {
     if (!TestServer::port())
         return;
     QVERIFY(TestServer::control("stop"));
-    JournalSettings login;
-    login.host = QStringLiteral("127.0.0.1");
-    login.port = TestServer::port();
-    login.database = kDatabase;
-    window.openServer(login);
+    window.openServer(login());
     QVERIFY(loaded.wait(10000));
     TestServer::control("resume");
     const auto banner = window.findChild<QLabel*>(QStringLiteral("bannerText"));
