@@ -178,24 +178,18 @@ void TestClassJournal::writerMayOnlyAdd_data() {
         "INSERT INTO lab.results (id, finished_at, student1, intro_right, intro_wrong, "
         "final_right, final_wrong, practice_value, practice_errors) VALUES "
         "(gen_random_uuid(), now(), 'Иванов', 10, '{}', 10, '{}', 5, 0)");
-    QTest::newRow("writer adds") << "lab_writer" << add << true;
-    QTest::newRow("writer reads") << "lab_writer"
-                                  << "SELECT * FROM lab.results" << false;
-    QTest::newRow("writer changes") << "lab_writer"
-                                    << "UPDATE lab.results SET final_right = 10" << false;
-    QTest::newRow("writer deletes") << "lab_writer"
-                                    << "DELETE FROM lab.results" << false;
-    QTest::newRow("writer empties") << "lab_writer"
-                                    << "TRUNCATE lab.results" << false;
-    QTest::newRow("writer makes a table") << "lab_writer"
-                                          << "CREATE TABLE lab.notes (t text)" << false;
-    QTest::newRow("writer makes a public table") << "lab_writer"
-                                                 << "CREATE TABLE notes (t text)" << false;
-    QTest::newRow("teacher reads") << "lab_teacher"
-                                   << "SELECT * FROM lab.results" << true;
-    QTest::newRow("teacher adds") << "lab_teacher" << add << false;
-    QTest::newRow("teacher deletes") << "lab_teacher"
-                                     << "DELETE FROM lab.results" << false;
+    const auto row = [](const char* name, const char* role, const QString& sql, bool allowed) {
+        QTest::newRow(name) << QString::fromLatin1(role) << sql << allowed;
+    };
+    row("writer adds", "lab_writer", add, true);
+    row("writer reads", "lab_writer", "SELECT * FROM lab.results", false);
+    row("writer changes", "lab_writer", "UPDATE lab.results SET final_right = 10", false);
+    row("writer deletes", "lab_writer", "DELETE FROM lab.results", false);
+    row("writer empties", "lab_writer", "TRUNCATE lab.results", false);
+    row("writer makes a table", "lab_writer", "CREATE TABLE lab.notes (t text)", false);
+    row("teacher reads", "lab_teacher", "SELECT * FROM lab.results", true);
+    row("teacher adds", "lab_teacher", add, false);
+    row("teacher deletes", "lab_teacher", "DELETE FROM lab.results", false);
 }
 
 void TestClassJournal::writerMayOnlyAdd() {
@@ -206,9 +200,9 @@ void TestClassJournal::writerMayOnlyAdd() {
                                         role == u"lab_writer" ? TestServer::kWriterPassword
                                                               : TestServer::kTeacherPassword));
     QCOMPARE(query.exec(statement), allowed);
-    // Insufficient privilege, or no schema it may create in.
+    // Insufficient privilege.
     const QString refusal = query.lastError().nativeErrorCode();
-    QVERIFY2(allowed || refusal == u"42501" || refusal == u"3F000", qPrintable(refusal));
+    QVERIFY2(allowed || refusal == u"42501", qPrintable(refusal));
 }
 
 // Results the server's constraints refuse are set aside, told, and keep no other waiting.

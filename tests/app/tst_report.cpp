@@ -357,17 +357,6 @@ void TestReport::unwritablePlacesAreToldAndTheLabGoesOn() {
     QVERIFY(errors.last().text.startsWith(QStringLiteral("Результат не записан в журнал")));
     QCOMPARE(errors.last().caption, "Ошибка записи");
     QCOMPARE(keeper.result().student1, "Иванов");
-    // A report saved where no file can be: told, and nothing claimed.
-    const QString nowhere = blocker.fileName() + QStringLiteral("/отчёт.pdf");
-    ResultKeeper::setDialogs({[&nowhere](QWidget*, const QString& proposed) {
-                                  return proposed.endsWith(u" Иванов.pdf") ? nowhere : QString();
-                              },
-                              {}});
-    keeper.saveReport(nullptr);
-    QCOMPARE(errors.count(), 2);
-    QCOMPARE(errors.last().text,
-             "Отчёт не сохранён в файл " + nowhere + ": в пути к файлу стоит файл, а не папка.");
-    QVERIFY(!QFile::exists(nowhere));
 }
 
 // A writer killed while it writes leaves the journal as it was: every earlier line whole.
