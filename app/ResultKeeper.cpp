@@ -3,12 +3,12 @@
 
 #include "app/LabReport.h"
 #include "foundation/ErrorReporter.h"
+#include "foundation/SaveDialog.h"
 #include "foundation/Utf8Text.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,16 +32,8 @@ ResultKeeper::Clock& stampClock() {
 QString askFileName(QWidget* parent, const QString& proposed) {
     if (dialogs().saveFileName)
         return dialogs().saveFileName(parent, proposed);
-    // Qt's own dialog adds the suffix before it asks about replacing a file, so a name typed
-    // without ".pdf" never replaces one silently; the same dialog on every desktop.
-    QFileDialog dialog(parent, QStringLiteral("Сохранить отчёт"), QString(),
-                       QStringLiteral("Документ PDF (*.pdf)"));
-    dialog.setObjectName(QStringLiteral("saveReportDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(proposed);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return SaveDialog::ask(parent, QStringLiteral("Сохранить отчёт"),
+                           QStringLiteral("Документ PDF (*.pdf)"), proposed);
 }
 
 bool setUpPrinter(QWidget* parent, QPrinter& printer) {

@@ -8,6 +8,7 @@
 #include "app/journal/SummaryReport.h"
 #include "app/journal/SummaryView.h"
 #include "foundation/ErrorReporter.h"
+#include "foundation/SaveDialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -401,14 +402,9 @@ void JournalWindow::askServer() {
 
 QString JournalWindow::askSaveName(const QString& title, const QString& filter,
                                    const QString& proposed) {
-    // Qt's own dialog adds the suffix before it asks about replacing a file.
-    QFileDialog dialog(this, title, QString(), filter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dialog.selectFile(proposed);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return SaveDialog::ask(this, title, filter,
+                           QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                               .filePath(proposed));
 }
 
 void JournalWindow::exportShown() {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Files.h"
 #include "LabTestSupport.h"
 
 #include "app/LabReport.h"
@@ -110,7 +111,6 @@ private Q_SLOTS:
     void saveDialogAsksBeforeReplacing_data();
     void saveDialogAsksBeforeReplacing();
     void unwritablePlacesAreToldAndTheLabGoesOn();
-    void killedWriterLeavesTheEarlierLines();
 };
 
 void TestReport::pdfHoldsTheResult() {
@@ -141,13 +141,7 @@ void TestReport::olderJournalKeepsItsLines() {
     QTemporaryDir dir;
     const ResultsJournal journal(dir.path());
     const QByteArray olderLine = "2026-12-01 10:00:00,Иванов,,9,7,2 5 9,-37,7\n";
-    QFile older(journal.path());
-    QVERIFY(older.open(QIODevice::WriteOnly));
-    older.write("Дата и время,Студент 1,Студент 2,Вводный тест: правильных ответов,Итоговый тест: "
-                "правильных ответов,Ошибки в вопросах итогового теста,Значение Uаим,Ошибок "
-                "кодирования\n" +
-                olderLine);
-    older.close();
+    QVERIFY(writeFile(journal.path(), kOlderJournalHeader + ('\n' + olderLine)));
     QVERIFY(journal.append(sample("Петрова", ""), nullptr));
     const QStringList lines = journalLines(journal);
     QCOMPARE(lines.size(), 4);
@@ -308,9 +302,7 @@ void TestReport::saveDialogAsksBeforeReplacing() {
     QFETCH(QString, saved);
     QTemporaryDir dir;
     const QString old = dir.filePath(QStringLiteral("старый.pdf"));
-    QFile file(old);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("прежний отчёт") > 0);
-    file.close();
+    QVERIFY(writeFile(old, "прежний отчёт"));
     ResultKeeper::setDialogs({}); // the real dialogs
     ResultKeeper keeper{ResultsJournal(dir.filePath(QStringLiteral("данные")))};
     keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
@@ -357,29 +349,6 @@ void TestReport::unwritablePlacesAreToldAndTheLabGoesOn() {
     QVERIFY(errors.last().text.startsWith(QStringLiteral("Результат не записан в журнал")));
     QCOMPARE(errors.last().caption, "Ошибка записи");
     QCOMPARE(keeper.result().student1, "Иванов");
-}
-
-// A writer killed while it writes leaves the journal as it was: every earlier line whole.
-void TestReport::killedWriterLeavesTheEarlierLines() {
-    QTemporaryDir dir;
-    const ResultsJournal journal(dir.path());
-    QVERIFY(journal.append(sample("Иванов", ""), nullptr));
-    const QStringList before = journalLines(journal);
-    // The writer is stopped by the system once its new journal reaches a megabyte: killed in
-    // the middle of writing a line of eight.
-    const pid_t writer = fork();
-    if (writer == 0) {
-        const rlimit megabyte{1 << 20, 1 << 20};
-        setrlimit(RLIMIT_FSIZE, &megabyte);
-        journal.append(sample(std::string(8 << 20, 'x'), ""), nullptr);
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(writer, &status, 0);
-    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
-    QCOMPARE(journalLines(journal), before);
-    QVERIFY(journal.append(sample("Петрова", ""), nullptr));
-    QCOMPARE(journalLines(journal).size(), before.size() + 1);
 }
 
 QTEST_MAIN(TestReport)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Approved.h"
 #include "CoderState.h"
+#include "Files.h"
 #include "ScriptedDraws.h"
 
 #include "logic/Demonstration.h"
@@ -393,9 +394,7 @@ void TestLogic::journalNames() {
 // A journal of the lab before the intro test's questions were kept: read whole, those
 // questions unknown; torn or impossible lines passed over.
 void TestLogic::olderJournals() {
-    const std::string header = "Дата и время,Студент 1,Студент 2,Вводный тест: правильных "
-                               "ответов,Итоговый тест: правильных ответов,Ошибки в вопросах "
-                               "итогового теста,Значение Uаим,Ошибок кодирования";
+    const std::string header = kOlderJournalHeader;
     QVERIFY(Record::isOlderHeader(header));
     QVERIFY(!Record::isOlderHeader(Record::csvHeader()));
     QVERIFY(!Record::isOlderHeader("Дата и время,Студент 1"));

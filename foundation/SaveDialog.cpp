@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "foundation/SaveDialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace SaveDialog {
+
+QString ask(QWidget* parent, const QString& title, const QString& filter,
+            const QString& proposedPath) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    dialog.selectFile(proposedPath);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace SaveDialog
