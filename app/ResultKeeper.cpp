@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QUuid>
 
 namespace {
@@ -142,12 +141,8 @@ void ResultKeeper::finalFinished(const Knowledge::TestRun& run, const QString& s
 }
 
 void ResultKeeper::saveReport(QWidget* parent) {
-    // The documents folder, or the home folder where there is none.
-    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (!folder.exists())
-        folder = QDir::home();
-    const QString proposed = folder.filePath(toQString(Record::reportFileName(result_)));
-    const QString path = askFileName(parent, proposed);
+    const QString path =
+        askFileName(parent, SaveDialog::inDocuments(toQString(Record::reportFileName(result_))));
     if (!path.isEmpty())
         writePdf(parent, path);
 }

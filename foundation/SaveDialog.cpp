@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "foundation/SaveDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace SaveDialog {
+
+QString inDocuments(const QString& fileName) {
+    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!folder.exists())
+        folder = QDir::home();
+    return folder.filePath(fileName);
+}
 
 QString ask(QWidget* parent, const QString& title, const QString& filter,
             const QString& proposedPath) {

@@ -24,7 +24,6 @@
 #include <QProgressBar>
 #include <QPromise>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -402,9 +401,7 @@ void JournalWindow::askServer() {
 
 QString JournalWindow::askSaveName(const QString& title, const QString& filter,
                                    const QString& proposed) {
-    return SaveDialog::ask(this, title, filter,
-                           QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                               .filePath(proposed));
+    return SaveDialog::ask(this, title, filter, SaveDialog::inDocuments(proposed));
 }
 
 void JournalWindow::exportShown() {
