@@ -14,6 +14,9 @@
 #include "logic/ResultRecord.h"
 #include "logic/TactSteps.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTest>
 
 #include <algorithm>
@@ -362,33 +365,43 @@ void TestLogic::reportNames() {
 // A name is written so that a spreadsheet shows it as text, and read back as it was typed, as
 // journal-names.txt holds it; \t, \r, \n and \" there stand for what they do in C.
 void TestLogic::journalNames() {
-    const auto escaped = [](QString text) {
-        return text.replace('"', "\\\"")
-            .replace('\t', "\\t")
-            .replace('\r', "\\r")
-            .replace('\n', "\\n");
+    const auto escaped = [](const QString& text) { // as a JSON string's inside
+        return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))
+            .mid(2)
+            .chopped(2);
     };
-    QStringList now;
+    QStringList now, fields;
+    std::string journal = Record::csvHeader() + "\n";
     for (const QStringList& row :
          Approved::rows("journal-names", QStringLiteral("\"(.*)\" → .*"))) {
         Record::LabResult result;
         result.finishedAt = "2026-12-07 14:05:09";
-        result.student1 = result.student2 = QString(row[0])
-                                                .replace("\\\"", "\"")
-                                                .replace("\\t", "\t")
-                                                .replace("\\r", "\r")
-                                                .replace("\\n", "\n")
-                                                .toStdString();
-        const std::string journal = Record::csvHeader() + "\n" + Record::csvLine(result) + "\n";
-        const std::vector<std::string> written = Record::csvRecords(journal).back();
+        result.student1 = result.student2 =
+            QJsonDocument::fromJson(("[\"" + row[0] + "\"]").toUtf8())[0].toString().toStdString();
+        const std::string line = Record::csvLine(result) + "\n";
+        journal += line;
+        const std::vector<std::string> written = Record::csvRecords(line).back();
         const std::vector<Record::LabResult> read = Record::readJournal(journal).results;
-        QVERIFY(read.size() == 1 && written[2] == written[1] &&
-                read[0].student2 == read[0].student1);
-        now << '"' + row[0] + "\" → \"" + escaped(QString::fromStdString(written[1])) + "\", " +
-                   (read[0].student1 == result.student1 ? "read back as typed"
-                                                        : "read back otherwise");
+        QVERIFY(written[2] == written[1] && read.back().student2 == read.back().student1);
+        fields << QString::fromStdString(written[1]);
+        now << '"' + row[0] + "\" → \"" + escaped(fields.last()) + "\", " +
+                   (read.back().student1 == result.student1 ? "read back as typed"
+                                                            : "read back otherwise");
     }
     Approved::compare("journal-names", now);
+    // Python's csv module, a reader as a spreadsheet's, takes each field as written.
+    QProcess python;
+    python.start(
+        QStringLiteral("python3"),
+        {QStringLiteral("-c"),
+         QStringLiteral("import csv, io, json, sys\n"
+                        "rows = csv.reader(io.TextIOWrapper(sys.stdin.buffer, newline=''))\n"
+                        "print(json.dumps([row[1] for row in list(rows)[1:]]))")});
+    python.write(QByteArray::fromStdString(journal));
+    python.closeWriteChannel();
+    QVERIFY(python.waitForFinished());
+    QCOMPARE(QJsonDocument::fromJson(python.readAllStandardOutput()).toVariant().toStringList(),
+             fields);
 }
 
 // A journal of the lab before the intro test's questions were kept: read whole, those
