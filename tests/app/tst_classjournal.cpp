@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>

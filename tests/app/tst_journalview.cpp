@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>

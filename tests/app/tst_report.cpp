@@ -127,6 +127,12 @@ void TestReport::pdfHoldsTheResult() {
           "версия 1.0.0"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("отчёт.pdf")});
+    QProcess info; // what a PDF viewer shows in its title bar and document properties
+    info.start(QStringLiteral("pdfinfo"), {path});
+    QVERIFY(info.waitForFinished());
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                .contains(QRegularExpression(QStringLiteral(
+                    "Title: +Отчёт: нелинейный кодер\nCreator: +Нелинейный кодер 1.0.0\n"))));
 }
 
 // A journal that an earlier lab began: its lines stay as they were, its header gains the new

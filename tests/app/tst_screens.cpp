@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 

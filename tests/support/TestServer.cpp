@@ -6,8 +6,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSqlError>
-#include <QStandardPaths>
-#include <QTest>
 
 namespace TestServer {
 
