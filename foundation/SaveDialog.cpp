@@ -18,7 +18,6 @@ QString inDocuments(const QString& fileName) {
 QString ask(QWidget* parent, const QString& title, const QString& filter,
             const QString& proposedPath) {
     QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setObjectName(QStringLiteral("saveDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());

@@ -126,13 +126,11 @@ void TestReport::pdfHoldsTheResult() {
           "Итоговый тест: правильных ответов 7, неправильных 3 Ошибки в вопросах: 2 5 9",
           "версия 1.0.0"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
-    QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("отчёт.pdf")});
     QProcess info; // what a PDF viewer shows in its title bar and document properties
     info.start(QStringLiteral("pdfinfo"), {path});
-    QVERIFY(info.waitForFinished());
-    QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
-                .contains(QRegularExpression(QStringLiteral(
-                    "Title: +Отчёт: нелинейный кодер\nCreator: +Нелинейный кодер 1.0.0\n"))));
+    QVERIFY(info.waitForFinished() &&
+            info.readAllStandardOutput().contains("Title:           Отчёт: нелинейный кодер\n"
+                                                  "Creator:         Нелинейный кодер 1.0.0\n"));
 }
 
 // A journal that an earlier lab began: its lines stay as they were, its header gains the new
@@ -320,6 +318,8 @@ void TestReport::saveDialogAsksBeforeReplacing() {
             typed = true;
             saveButton =
                 dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text();
+            // The documents folder is proposed, or home, as here, where there is none.
+            QCOMPARE(dialog->directory().absolutePath(), QDir::homePath());
             dialog->setDirectory(dir.path());
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             name->setText(typedName);

@@ -23,7 +23,8 @@ void prepareLab() {
     Q_UNUSED(styled);
     // The journal and the settings are in folders of this test program's own, and no dialog
     // waits for an answer.
-    static const QTemporaryDir data, config, systemConfig;
+    static const QTemporaryDir home, data, config, systemConfig;
+    qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     // No class journal unless a test sets one up, whatever this machine's settings say.
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());

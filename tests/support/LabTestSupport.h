@@ -20,8 +20,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QList>
-#include <QString>
 #include <QTest>
 #include <QWidget>
 
