@@ -317,7 +317,8 @@ void TestReport::saveDialogAsksBeforeReplacing() {
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !typed) {
             typed = true;
             saveButton =
-                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text();
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text() +
+                ' ' + dialog->selectedNameFilter();
             folder = dialog->directory().absolutePath();
             dialog->setDirectory(dir.path());
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -327,7 +328,7 @@ void TestReport::saveDialogAsksBeforeReplacing() {
     });
     typing.start(50);
     keeper.saveReport(nullptr);
-    QCOMPARE(saveButton, "&Сохранить");
+    QCOMPARE(saveButton, "&Сохранить Документ PDF (*.pdf)");
     QCOMPARE(folder, QDir::homePath()); // the documents folder, or home where there is none
     QCOMPARE(question.isEmpty(), !asked);
     if (asked)
@@ -342,12 +343,11 @@ void TestReport::saveDialogAsksBeforeReplacing() {
 
 void TestReport::unwritablePlacesAreToldAndTheLabGoesOn() {
     QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("файл")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    const QString blocker = dir.filePath(QStringLiteral("файл"));
+    QVERIFY(writeFile(blocker, {}));
     ErrorCapture errors;
     // The journal's folder cannot be made: a file stands in its way.
-    ResultKeeper keeper{ResultsJournal(blocker.fileName() + QStringLiteral("/журнал"))};
+    ResultKeeper keeper{ResultsJournal(blocker + QStringLiteral("/журнал"))};
     keeper.finalFinished({}, QStringLiteral("Иванов"), {}, nullptr);
     QCOMPARE(errors.count(), 1);
     QVERIFY(errors.last().text.startsWith(QStringLiteral("Результат не записан в журнал")));
