@@ -6,8 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-// The header of a journal from before the intro test's wrong questions and the results' ids
-// were kept.
+// A journal's header from before the intro test's wrong questions and the ids were kept.
 inline constexpr char kOlderJournalHeader[] =
     "Дата и время,Студент 1,Студент 2,Вводный тест: правильных ответов,Итоговый тест: "
     "правильных ответов,Ошибки в вопросах итогового теста,Значение Uаим,Ошибок кодирования";
