@@ -17,12 +17,6 @@ namespace {
 
 constexpr double kMarginMm = 20;
 
-QFont pointFont(double points, bool bold = false) {
-    QFont font = LabStyle::sans(13, bold);
-    font.setPointSizeF(points);
-    return font;
-}
-
 QString scoreLine(const char* test, const Record::TestScore& score) {
     return QStringLiteral("%1: правильных ответов %2, неправильных %3")
         .arg(QString::fromUtf8(test))
@@ -58,9 +52,9 @@ private:
 } // namespace
 
 void paint(QPainter& painter, const QRect& page, const Record::LabResult& result) {
-    const QFont title = pointFont(16, true);
-    const QFont text = pointFont(12);
-    const QFont heading = pointFont(12, true);
+    const QFont title = LabStyle::pointSans(16, true);
+    const QFont text = LabStyle::pointSans(12);
+    const QFont heading = LabStyle::pointSans(12, true);
     painter.setPen(Qt::black);
     Column column(painter, page);
     column.line(LabTitle::kOccupation.toString(), title);
@@ -89,7 +83,7 @@ void paint(QPainter& painter, const QRect& page, const Record::LabResult& result
     column.line(scoreLine("Итоговый тест", result.final), heading);
     column.line(wrongLine(result.final), text, page.width() / 12);
 
-    painter.setFont(pointFont(9));
+    painter.setFont(LabStyle::pointSans(9));
     painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom,
                      QStringLiteral("Нелинейный кодер, версия ") + toQString(result.version));
 }

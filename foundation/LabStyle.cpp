@@ -30,6 +30,12 @@ QFont sans(int pixelHeight, bool bold) {
     return makeFont(families, pixelHeight, bold);
 }
 
+QFont pointSans(double points, bool bold) {
+    QFont font = sans(13, bold);
+    font.setPointSizeF(points);
+    return font;
+}
+
 QFont serif(int pixelHeight, bool bold) {
     static const QStringList families{QStringLiteral("Liberation Serif"),
                                       QStringLiteral("Times New Roman"),

@@ -14,6 +14,8 @@ namespace LabStyle {
 QFont sans(int pixelHeight, bool bold = false);
 QFont serif(int pixelHeight, bool bold = false);
 QFont verdana(int pixelHeight);
+// The sans by its size in points, for paper: the report and the teacher's summary.
+QFont pointSans(double points, bool bold = false);
 
 // The system button face every screen and cell stands on; the prompts compare against it.
 inline constexpr QColor kBtnFace{240, 240, 240};

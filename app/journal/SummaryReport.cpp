@@ -17,12 +17,6 @@ namespace {
 
 constexpr double kMarginMm = 15;
 
-QFont pointFont(double points, bool bold = false) {
-    QFont font = LabStyle::sans(13, bold);
-    font.setPointSizeF(points);
-    return font;
-}
-
 // A chart drawn into `target` as the window would draw it at `size`, scaled.
 void drawChart(QPainter& painter, const QRectF& target, QChart* chart, QSizeF size) {
     QGraphicsScene scene;
@@ -36,10 +30,10 @@ void drawChart(QPainter& painter, const QRectF& target, QChart* chart, QSizeF si
 // returns the height used.
 int drawTable(QPainter& painter, QPoint at, int width, const QList<double>& widths,
               const QList<QStringList>& rows) {
-    const QFont text = pointFont(10);
+    const QFont text = LabStyle::pointSans(10);
     const int line = QFontMetrics(text, painter.device()).lineSpacing() * 5 / 4;
     for (int r = 0; r < rows.size(); ++r) {
-        painter.setFont(pointFont(10, r == 0));
+        painter.setFont(LabStyle::pointSans(10, r == 0));
         int x = at.x();
         for (int c = 0; c < rows[r].size(); ++c) {
             const int w = int(width * widths[c]);
@@ -67,8 +61,8 @@ void paint(QPainter& painter, const QRect& page, const Record::ClassSummary& sum
         y = used.bottom() + QFontMetrics(font, painter.device()).lineSpacing() / 2;
     };
     lines(QStringLiteral("Лабораторная работа «Нелинейный кодер»: ошибки группы"),
-          pointFont(15, true));
-    lines(description, pointFont(11));
+          LabStyle::pointSans(15, true));
+    lines(description, LabStyle::pointSans(11));
 
     // The charts as the window draws them at 640 pixels across: their texts come out at about
     // the size of the page's.
@@ -76,7 +70,7 @@ void paint(QPainter& painter, const QRect& page, const Record::ClassSummary& sum
         const int scaled = page.width() * height / 640;
         drawChart(painter, QRectF(page.left(), y, page.width(), scaled), drawn,
                   {640, qreal(height)});
-        y += scaled + QFontMetrics(pointFont(10), painter.device()).lineSpacing();
+        y += scaled + QFontMetrics(LabStyle::pointSans(10), painter.device()).lineSpacing();
     };
     QChart* shares = SummaryCharts::wrongShares();
     SummaryCharts::showShares(shares, summary);
@@ -94,9 +88,9 @@ void paint(QPainter& painter, const QRect& page, const Record::ClassSummary& sum
         std::max(drawTable(painter, {page.left(), y}, left, {0.2, 0.4, 0.4}, questions),
                  drawTable(painter, {page.left() + left + gap, y}, page.width() - left - gap,
                            {0.6, 0.4}, scores));
-    y += used + QFontMetrics(pointFont(10), painter.device()).lineSpacing();
+    y += used + QFontMetrics(LabStyle::pointSans(10), painter.device()).lineSpacing();
     for (const QString& mean : SummaryText::means(summary))
-        lines(mean, pointFont(11));
+        lines(mean, LabStyle::pointSans(11));
     QChart* spread = SummaryCharts::finalScores();
     SummaryCharts::showScores(spread, summary);
     chart(spread, 220);

@@ -236,7 +236,6 @@ void TestJournalView::exportReadsBack() {
     const QByteArray text = file.readAll();
     QVERIFY(text.contains("\n2026-12-03 11:30:00,'=Сидоров,,10,9,2,1000,0,,"));
     const Record::JournalReading reading = Record::readJournal(text.toStdString());
-    QCOMPARE(reading.skipped, 0);
     QStringList read; // the older journal's result without its intro test's questions or id
     for (const Record::LabResult& r : reading.results)
         read << QString::fromStdString(Record::csvLine(r));

@@ -11,6 +11,9 @@ struct ShotContext {
     QString directory;
     // Writes `widget` as <directory>/<name>.png.
     void save(QWidget* widget, const QString& name) const;
+    // Writes what a screen reader is told of `widget` as <directory>/spoken_<name>.txt: one
+    // line a node, indented by its depth: role, name and description.
+    void saveSpoken(QWidget* widget, const QString& name) const;
 };
 
 using ShotFunction = std::function<void(const ShotContext&)>;

@@ -9,8 +9,10 @@
 #include "foundation/LabStyle.h"
 #include "logic/RandomDraw.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -25,6 +27,27 @@ void ShotContext::save(QWidget* widget, const QString& name) const {
     const QString path = QDir(directory).filePath(name + QStringLiteral(".png"));
     widget->grab().save(path);
     QTextStream(stdout) << path << '\n';
+}
+
+namespace {
+
+void listSpoken(QAccessibleInterface* node, int depth, QByteArray& lines) {
+    lines += QByteArray(depth * 2, ' ') + QByteArray::number(node->role()) + " | " +
+             node->text(QAccessible::Name).toUtf8() + " | " +
+             node->text(QAccessible::Description).toUtf8() + '\n';
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            listSpoken(child, depth + 1, lines);
+}
+
+} // namespace
+
+void ShotContext::saveSpoken(QWidget* widget, const QString& name) const {
+    QByteArray spoken;
+    listSpoken(QAccessible::queryAccessibleInterface(widget), 0, spoken);
+    QFile file(QDir(directory).filePath(QStringLiteral("spoken_") + name + ".txt"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(spoken);
 }
 
 namespace {

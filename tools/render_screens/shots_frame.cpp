@@ -19,16 +19,6 @@
 
 namespace {
 
-// One line a node, indented by its depth: role, name and description.
-void listSpoken(QAccessibleInterface* node, int depth, QByteArray& lines) {
-    lines += QByteArray(depth * 2, ' ') + QByteArray::number(node->role()) + " | " +
-             node->text(QAccessible::Name).toUtf8() + " | " +
-             node->text(QAccessible::Description).toUtf8() + '\n';
-    for (int i = 0; i < node->childCount(); ++i)
-        if (QAccessibleInterface* child = node->child(i))
-            listSpoken(child, depth + 1, lines);
-}
-
 const RegisterShots frameShots(QStringLiteral("frame"), [](const ShotContext& context) {
     LabFrame frame;
     frame.createScreens();
@@ -37,11 +27,7 @@ const RegisterShots frameShots(QStringLiteral("frame"), [](const ShotContext& co
                                                                Form6, Form7, Form8, Form9}) {
         screen->showScreen();
         context.save(screen, QStringLiteral("plain_") + screen->objectName());
-        QByteArray spoken;
-        listSpoken(QAccessible::queryAccessibleInterface(screen), 0, spoken);
-        QFile file(QDir(context.directory).filePath("spoken_" + screen->objectName() + ".txt"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(spoken);
+        context.saveSpoken(screen, screen->objectName());
         screen->hide();
     }
 });

@@ -94,23 +94,6 @@ void save(const ShotContext& context, QWidget* widget, const QString& name) {
     context.save(widget, name);
 }
 
-void listSpoken(QAccessibleInterface* node, int depth, QByteArray& lines) {
-    lines += QByteArray(depth * 2, ' ') + QByteArray::number(node->role()) + " | " +
-             node->text(QAccessible::Name).toUtf8() + " | " +
-             node->text(QAccessible::Description).toUtf8() + '\n';
-    for (int i = 0; i < node->childCount(); ++i)
-        if (QAccessibleInterface* child = node->child(i))
-            listSpoken(child, depth + 1, lines);
-}
-
-void saveSpoken(const ShotContext& context, QWidget* widget, const QString& name) {
-    QByteArray spoken;
-    listSpoken(QAccessible::queryAccessibleInterface(widget), 0, spoken);
-    QFile file(QDir(context.directory).filePath(QStringLiteral("spoken_") + name + ".txt"));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(spoken);
-}
-
 const RegisterShots journalShots(QStringLiteral("journal"), [](const ShotContext& context) {
     // The teacher's own settings stay out of the pictures.
     const QTemporaryDir config, data;
@@ -128,7 +111,7 @@ const RegisterShots journalShots(QStringLiteral("journal"), [](const ShotContext
     window.openFiles({data.filePath(QStringLiteral("pc1")), data.filePath(QStringLiteral("pc2"))});
     waitForLoad(window);
     save(context, &window, QStringLiteral("journal_results"));
-    saveSpoken(context, &window, QStringLiteral("journal"));
+    context.saveSpoken(&window, QStringLiteral("journal"));
 
     window.findChild<QCheckBox*>(QStringLiteral("period"))->setChecked(true);
     window.findChild<QDateEdit*>(QStringLiteral("from"))->setDate(QDate(2026, 12, 7));
@@ -139,7 +122,7 @@ const RegisterShots journalShots(QStringLiteral("journal"), [](const ShotContext
     window.findChild<QCheckBox*>(QStringLiteral("period"))->setChecked(false);
     window.findChild<QLineEdit*>(QStringLiteral("name"))->clear();
     save(context, &window, QStringLiteral("journal_summary"));
-    saveSpoken(context, &window, QStringLiteral("journal_summary"));
+    context.saveSpoken(&window, QStringLiteral("journal_summary"));
 
     // A page of the summary as the PDF and the printer get it, at a screen's resolution.
     QImage page(QSize(595, 842), QImage::Format_RGB32);
@@ -164,7 +147,7 @@ const RegisterShots journalShots(QStringLiteral("journal"), [](const ShotContext
     ConnectionDialog dialog;
     dialog.show();
     save(context, &dialog, QStringLiteral("journal_connection"));
-    saveSpoken(context, &dialog, QStringLiteral("journal_connection"));
+    context.saveSpoken(&dialog, QStringLiteral("journal_connection"));
     qputenv("XDG_CONFIG_HOME", userConfig);
     QApplication::setCursorFlashTime(flashTime);
 });

@@ -35,8 +35,7 @@ void passStep(const Coder::TCodingTrace& trace, int step) {
     const std::uint8_t reg = start ? record.registerDuring : record.registerAfter;
     const Coder::TReferenceSet& on = start ? record.referencesDuring : record.referencesAfter;
     for (int tact = 1; tact <= 8; ++tact)
-        find<QLineEdit>(Form6, cell(13 + tact))
-            ->setText(QString::number((reg >> (8 - tact)) & 1));
+        find<QLineEdit>(Form6, cell(13 + tact))->setText(QString::number((reg >> (8 - tact)) & 1));
     for (std::size_t i = 0; i < Coder::kReferenceWeights.size(); ++i)
         find<QLineEdit>(Form6, cell(43 + int(i)))
             ->setText(on.contains(Coder::kReferenceWeights[i]) ? QStringLiteral("1")

@@ -18,8 +18,8 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -118,8 +118,15 @@ const RegisterShots reportShots(QStringLiteral("report"), [](const ShotContext& 
     page.fill(Qt::white);
     QPainter painter(&page);
     LabReport::paint(painter, QRect(57, 57, 481, 728),
-                     {"", "2026-12-07 14:05:09", "Иванов Иван Иванович", "Петрова, Анна",
-                      {9, 1, {6}}, {7, 3, {2, 5, 9}}, -37, 7, "1.0.0"});
+                     {"",
+                      "2026-12-07 14:05:09",
+                      "Иванов Иван Иванович",
+                      "Петрова, Анна",
+                      {9, 1, {6}},
+                      {7, 3, {2, 5, 9}},
+                      -37,
+                      7,
+                      "1.0.0"});
     painter.end();
     page.save(QDir(context.directory).filePath(QStringLiteral("report_page.png")));
 });
